@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game and its tests need, skipping those
+# already present, so `make run` and `make test` work on a fresh machine.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ make
+    qt6-base-dev qt6-svg-dev libgl-dev
+    libgtest-dev googletest
+    fonts-dejavu-core fonts-liberation
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"

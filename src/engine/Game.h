@@ -1,0 +1,177 @@
+#pragma once
+
+#include "Card.h"
+#include "Geometry.h"
+#include "GameHost.h"
+#include "Random.h"
+#include "RedealPenalty.h"
+#include "Scene.h"
+#include "Score.h"
+
+#include <array>
+#include <cstdint>
+
+class TBankForm;
+
+// Everything one game is made of, under the names the team uses.
+struct GameState {
+    std::array<Card, kCardCount + 1> cards{}; // 1..52
+    SlotTable slots{};
+
+    // Piles, 1-based: the top of the stock is stock[stockCount]. A waste entry
+    // 0 marks a card paired away; wasteCount only falls to 0.
+    std::array<std::uint8_t, kStockSize + 1> stock{};
+    std::uint8_t stockCount = 0;
+    std::array<std::uint8_t, kStockSize + 1> waste{};
+    std::uint8_t wasteCount = 0;
+    std::uint8_t fanCount = 0;     // cards of the last fan still on the waste
+    std::uint8_t lastFanCount = 0; // size of the fan turned last
+
+    std::uint8_t selectedCard = 0;
+    bool selectionActive = false;
+    std::int32_t clickedCard = -1;
+    bool forwardedClick = false;
+    bool alwaysThirteen = false;
+
+    bool gameRunning = false;
+    bool paused = false;
+    std::uint8_t casinoPass = 1;
+    RedealPenalty redealPenalty;
+    ScoreClock clock;
+    bool imagenewShowsBack = false; // the stock place shows the back, not a marker
+
+    // Options, set by the main window from the settings.
+    int drawThree = 0;
+    bool saveScore = true;
+    bool showDialog = true;
+    bool newCards = true;
+    int handCursor = kHandCursorNumber;
+    int deck = 2;
+};
+
+// The rules of the game and the scene they produce. The main window calls the
+// handlers below for clicks, keys, menu commands and clock ticks, then mirrors
+// scene() on screen.
+class Game {
+public:
+    Game(const TBankForm& bank, GameHost& host, TimeOfDaySource timeOfDay = systemTimeOfDay());
+
+    const GameState& state() const { return s; }
+    const Scene& scene() const { return sc; }
+
+    // Options from the settings and the options dialog.
+    void setScoreMode(int mode) { s.clock.scoreMode = mode; }
+    void setDrawThree(int on) { s.drawThree = on ? 1 : 0; }
+    void setSaveScore(bool on) { s.saveScore = on; }
+    void setShowDialog(bool on) { s.showDialog = on; }
+    void setNewCards(bool on) { s.newCards = on; }
+    void setHandCursor(int cursor) { s.handCursor = cursor; }
+
+    // --- Dealing -----------------------------------------------------------
+    // Starts a game: asks first when one is running, shuffles, deals, charges
+    // the stake and starts the clock.
+    void newgame();
+    void N21Click() { newgame(); }
+
+    // --- Card pictures --------------------------------------------------------
+    // The current back design becomes back n (1..12); the table is not touched.
+    void loaddeckimage(int n);
+    // Every face-down card shows the current back.
+    void loadalldeck();
+    // The current back design, then every card's face (shown when face up),
+    // every card with all four corners in the table colour.
+    void loadallimage();
+    // The back chooser's choice: new back on every face-down card and on a
+    // full stock place; the empty-stock markers stay.
+    void changeBack(int n);
+
+    // --- Play ----------------------------------------------------------------
+    // A click on card picture `tag` (1..52, -1 for the discard place).
+    void ImageClick(int tag);
+    // A click on the stock place: redeal when the waste has entries, else a new game.
+    void ImagenewClick();
+    // A click on the free table: turns the next card or redeals (option NewCards).
+    void PanelMainClick();
+    // "Return into pack" (F4).
+    void menurozdClick() { peretasowka(); }
+    // Pause (F5): pauses or resumes.
+    void menupauseClick() { gamepause(); }
+    // "Reset the score": asks, zeroes score and clock, deals anew.
+    void menunilscoreClick();
+    // Test menu: declare the game won, stop the game, toggle "every pair counts".
+    void N5Click() { gamevictory(); }
+    void N7Click() { gambol(false); }
+    void N131Click();
+    // The key chord Ctrl+Alt+Shift+Q holds the test flag; any key release clears it.
+    void setAlwaysThirteen(bool on) { s.alwaysThirteen = on; }
+    // One second of the game clock.
+    void TimerGameTimer();
+
+    int pairValue(int card) const { return pairValueOfRank(s.cards[card].rank); }
+    // The card of the highest non-empty waste entry, or 0.
+    int openWasteCard() const;
+
+    // Test seam: gives the cards of the current deal these codes (1..52 for
+    // card numbers 1..52), as if the shuffle had produced them.
+    void presetCodes(const std::array<int, kCardCount + 1>& codes);
+
+    // A compact text picture of the table: every card's place and face, the
+    // piles, the selection and the status-bar texts.
+    QString dump() const;
+
+private:
+    // Deal
+    void createcard();
+    void postanowka(int card, int slot);
+    void randomsort();
+    void applyCodes(const std::array<int, kCardCount + 1>& codes);
+    void razdacha();
+    void loadfrontimage(int card);
+    void setPicture(int card, const QImage& picture);
+
+    // Corners
+    void ugol(int card, int place);
+    void ugol28();
+    void ugol3(int card, int position);
+
+    // Pairing
+    void checksum();
+    void bito();
+    void nobito();
+    void cancelhod();
+    void showframe(int card);
+    void checkpos3();
+    void updateStockMarker();
+
+    // Stock and waste
+    void pos0to1();
+    void postanowka3();
+    void val3minus(int card);
+    void removeFromWaste(int card);
+    void endSelection();
+    void peretasowka();
+    void newkazinogame();
+    void menuperet(bool turned);
+    void mnback(bool enabled);
+    bool casinoPassesUsedUp() const;
+    void showImagenew(const QImage& picture, bool isBack);
+
+    // End of game
+    void gambol(bool on);
+    void winner();
+    void gamevictory();
+
+    // Score, clock and pause
+    void showscore();
+    void showtime();
+    void gamepause();
+    void nopause();
+    void setTimer(bool on) { sc.timerEnabled = on; }
+
+    const TBankForm& bank;
+    GameHost& host;
+    TimeOfDaySource timeOfDay;
+    const QImage* backPicture;
+    GameState s;
+    Scene sc;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+// The questions the rules ask the player. Each is asked only while the option
+// "Show messages" is on; No always leaves the game unchanged.
+enum class Question {
+    NewGame,       // a game is running: really start a new one?
+    CasinoNewDeal, // Casino passes used up: deal anew?
+    ResetScore,    // reset the score and start a new game?
+};
+
+// What the rules need from the window around them: real message boxes and
+// dialogs in the program, scripted answers in tests.
+class GameHost {
+public:
+    virtual ~GameHost() = default;
+    // True for Yes.
+    virtual bool ask(Question question) = 0;
+    // A game has been won (or declared won from the Test menu): hand the score
+    // mode, score and time to the winners tables.
+    virtual void readscore() = 0;
+};

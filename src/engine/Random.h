@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+#include <functional>
+
+// Milliseconds since midnight, UTC: the seed of every shuffle.
+using TimeOfDaySource = std::function<quint32()>;
+TimeOfDaySource systemTimeOfDay();
+
+// The runtime's linear congruential generator: seed * 134775813 + 1 modulo 2^32,
+// each draw yielding seed / 2^32 in [0, 1).
+class RandomGenerator {
+public:
+    explicit RandomGenerator(quint32 seed) : seed(seed) {}
+    double next() {
+        seed = seed * 134775813u + 1u;
+        return double(seed) / 4294967296.0;
+    }
+
+private:
+    quint32 seed;
+};
+
+// The shuffle of one deal: code[i] (1..52) for card numbers i = 1..52, the rank
+// of the i-th draw among the 52 draws seeded with the given time of day.
+std::array<int, 53> shuffledCodes(quint32 msOfDay);

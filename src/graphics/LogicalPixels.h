@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+
+// Card pictures are 71 x 96 logical pixels rendered at the screen's device
+// pixel ratio. The corner rules name single logical pixels; these helpers map
+// one logical pixel to the block of device pixels it covers, so the same rule
+// works at 100 %, 150 % and 200 %.
+
+// Device pixels [first, last) covered by logical coordinate v at ratio r.
+struct DeviceSpan {
+    int first;
+    int last;
+};
+DeviceSpan deviceSpan(int v, qreal ratio);
+
+// A blank picture of the given logical size at the given ratio.
+QImage makePicture(int logicalWidth, int logicalHeight, qreal ratio);
+
+// Paints logical pixel (x, y) of img in colour c.
+void setLogicalPixel(QImage& img, int x, int y, const QColor& c);
+
+// Copies logical pixel (sx, sy) of src onto logical pixel (dx, dy) of dst,
+// device pixel by device pixel (both pictures at the same ratio).
+void copyLogicalPixel(QImage& dst, int dx, int dy, const QImage& src, int sx, int sy);
+
+// The colour at the top-left device pixel of logical pixel (x, y).
+QRgb logicalPixel(const QImage& img, int x, int y);

@@ -1,0 +1,16 @@
+#pragma once
+
+// The options held in memory for the run, with the defaults a first run gets.
+// Reading and writing them to the per-user store comes with the settings store.
+struct Settings {
+    int scoreMode = 0; // smCasino
+    int drawThree = 0; // one card per turn
+    int deck = 2;      // card-back design 1..12
+    bool time = true;  // kept flag, read and written back unchanged
+    bool cursor = true;
+    bool saveScore = true;
+    bool newCards = true;
+    bool showPopUp = true;
+    bool showDialog = true;
+    int frstHlp = 0;
+};
