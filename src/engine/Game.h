@@ -133,6 +133,8 @@ private:
     void ugol(int card, int place);
     void ugol28();
     void ugol3(int card, int position);
+    // Fanned cards keep the look of the card beneath after a full repaint.
+    void repaintFanCorners();
 
     // Pairing
     void checksum();

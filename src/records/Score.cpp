@@ -9,6 +9,8 @@ QString ScoreClock::scoreText() const {
 
 QString ScoreClock::timeText() const { return langtext(116) + QString::number(gameSeconds); }
 
+QString ScoreClock::pauseText() { return langtext(117); }
+
 bool ScoreClock::tick() {
     if (scoreMode == smStandard)
         return false;

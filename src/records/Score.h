@@ -21,6 +21,8 @@ struct ScoreClock {
     // and panel 0 ("Time = 75" in the current language).
     QString scoreText() const;
     QString timeText() const;
+    // Panel 0 while a game is paused.
+    static QString pauseText();
 
     // One second of the game clock. Returns true when the time charge took a
     // point. Does nothing in Standard mode, where the clock is not kept.

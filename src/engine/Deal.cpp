@@ -1,0 +1,105 @@
+// Starting a game: the question, the shuffle, the deal and the stake.
+#include "Game.h"
+
+#include "Formbank.h"
+
+Game::Game(const TBankForm& bank, GameHost& host, TimeOfDaySource timeOfDay)
+    : bank(bank), host(host), timeOfDay(std::move(timeOfDay)), backPicture(&bank.back(2)) {
+    // Until the first deal the stock place shows the same ring as an empty stock.
+    sc.imagenew = bank.impusto();
+    sc.stacking.push_back(kFrameItem);
+}
+
+void Game::newgame() {
+    // Ask before anything changes, so No leaves the running game untouched.
+    if (s.gameRunning && s.showDialog && !host.ask(Question::NewGame))
+        return;
+    if (s.clock.scoreMode == smCasino) {
+        s.casinoPass = 1;
+        mnback(s.drawThree != 0);
+    }
+    razmetka(s.slots);
+    createcard();
+    randomsort();
+    razdacha();
+    ugol28();
+    menuperet(false);
+    showImagenew(*backPicture, true);
+    if (s.clock.scoreMode == smStandard)
+        sc.panels[0].clear();
+    setTimer(true);
+    s.paused = false;
+    if (!s.saveScore) {
+        s.clock.score = 0;
+        s.clock.gameSeconds = 0;
+    }
+    // Shown after the reset, so a new game never shows the previous game's time.
+    showtime();
+    s.clock.score -= ScoreClock::stake(s.drawThree != 0);
+    s.redealPenalty = RedealPenalty::fromInteger(s.drawThree ? 4 : 12);
+    showscore();
+    sc.frameVisible = false;
+    sc.raise(kFrameItem);
+    s.wasteCount = 0;
+    gambol(true);
+}
+
+void Game::createcard() {
+    if (sc.cardsCreated)
+        return;
+    for (int n = 1; n <= kCardCount; ++n) {
+        CardPicture& picture = sc.cards[n];
+        picture.image = bank.ImJoker();
+        picture.pos = s.slots[kStockSlot];
+        picture.cursor = kDefaultCursor;
+        sc.stacking.push_back(n);
+    }
+    sc.cardsCreated = true;
+}
+
+void Game::postanowka(int card, int slot) { sc.cards[card].pos = s.slots[slot]; }
+
+void Game::randomsort() { applyCodes(shuffledCodes(timeOfDay())); }
+
+void Game::applyCodes(const std::array<int, kCardCount + 1>& codes) {
+    for (int i = 1; i <= kCardCount; ++i) {
+        Card& card = s.cards[i];
+        card.code = codes[i];
+        card.suit = std::uint8_t((card.code - 1) / 13 + 1);
+        card.rank = std::uint8_t(card.code % 13 + 1);
+    }
+}
+
+void Game::presetCodes(const std::array<int, kCardCount + 1>& codes) {
+    applyCodes(codes);
+    loadallimage();
+    ugol28();
+}
+
+void Game::razdacha() {
+    for (int n = 1; n <= kPyramidCount; ++n) {
+        postanowka(n, n);
+        s.cards[n].faceUp = true;
+        s.cards[n].place = plCovered;
+        sc.cards[n].cursor = kDefaultCursor;
+    }
+    for (int n = 22; n <= kPyramidCount; ++n) {
+        s.cards[n].place = plOpen;
+        sc.cards[n].cursor = s.handCursor;
+    }
+    s.stockCount = 0;
+    for (int n = kPyramidCount + 1; n <= kCardCount; ++n) {
+        s.stock[++s.stockCount] = std::uint8_t(n);
+        postanowka(n, kStockSlot);
+        s.cards[n].faceUp = false;
+        s.cards[n].place = plStock;
+        sc.cards[n].cursor = s.handCursor;
+    }
+    // Later card numbers lie over earlier ones: each pyramid row over the row
+    // above, card 52 on top of the stock.
+    for (int n = 1; n <= kCardCount; ++n)
+        sc.raise(n);
+    loadalldeck();
+    loadallimage();
+    s.selectionActive = false;
+}

@@ -1,0 +1,141 @@
+// A click on a card: selection, pairs adding up to 13, Kings, uncovering.
+#include "Game.h"
+
+#include "Formbank.h"
+
+void Game::ImageClick(int tag) {
+    if (!s.gameRunning)
+        return;
+    if (s.forwardedClick)
+        s.forwardedClick = false; // the table click already chose the stock's top card
+    else
+        s.clickedCard = tag;
+    if (s.clickedCard == -1)
+        return;
+    if (s.paused)
+        nopause();
+    if (s.selectionActive && s.clickedCard == s.selectedCard) {
+        cancelhod();
+        return;
+    }
+    const Card& card = s.cards[s.clickedCard];
+    switch (card.place) {
+    case plWasteBelow:
+        return;
+    case plStock:
+        if (s.drawThree == 0) {
+            postanowka(s.clickedCard, kWasteSlot);
+            pos0to1();
+        } else {
+            postanowka3();
+        }
+        break;
+    case plWaste:
+    case plOpen:
+        if (card.rank == kKingRank) {
+            // A King goes alone, whatever was selected before.
+            s.selectedCard = std::uint8_t(s.clickedCard);
+            bito();
+            return;
+        }
+        if (!s.selectionActive) {
+            s.selectedCard = std::uint8_t(s.clickedCard);
+            showframe(s.clickedCard);
+            s.selectionActive = true;
+        } else {
+            checksum();
+        }
+        break;
+    default: // covered or discarded: nothing to take
+        break;
+    }
+    updateStockMarker();
+}
+
+void Game::checksum() {
+    if (s.alwaysThirteen || pairValue(s.selectedCard) + pairValue(s.clickedCard) == 13)
+        bito();
+    else
+        nobito();
+}
+
+void Game::nobito() {
+    s.selectionActive = true;
+    s.selectedCard = std::uint8_t(s.clickedCard);
+    showframe(s.clickedCard);
+}
+
+void Game::cancelhod() {
+    s.selectedCard = 0;
+    showframe(0);
+    s.selectionActive = false;
+}
+
+void Game::bito() {
+    const int first = s.selectedCard;
+    const int second = s.clickedCard;
+    for (int card : {first, second}) {
+        if (s.cards[card].place == plWaste) {
+            val3minus(card);
+            removeFromWaste(card);
+        }
+        if (first == second) // a lone King leaves the waste once
+            break;
+    }
+    s.cards[first].place = plDiscarded;
+    ugol(first, plDiscarded);
+    sc.cards[first].cursor = kDefaultCursor;
+    postanowka(first, kDiscardSlot);
+
+    s.cards[second].place = plDiscarded;
+    ugol(second, plDiscarded);
+    postanowka(second, kDiscardSlot);
+    sc.raise(second);
+    sc.cards[second].cursor = kDefaultCursor;
+
+    showframe(0);
+    checkpos3();
+    s.selectionActive = false;
+    s.clock.score += 13;
+    showscore();
+    // The apex opens only when the other 27 pyramid cards are gone.
+    if (first == kApex || second == kApex)
+        winner();
+}
+
+void Game::checkpos3() {
+    // A removal can only uncover cards of the row above, so one pass suffices.
+    int n = 1;
+    for (int r = 1; r < kPyramidRows; ++r)
+        for (int k = 1; k <= r; ++k, ++n) {
+            if (s.cards[n].place != plCovered)
+                continue;
+            if (s.cards[n + r].place == plDiscarded && s.cards[n + r + 1].place == plDiscarded) {
+                s.cards[n].place = plOpen;
+                ugol(n, plOpen);
+                sc.cards[n].cursor = s.handCursor;
+            }
+        }
+}
+
+void Game::showframe(int card) {
+    if (card == 0) {
+        sc.frameVisible = false;
+        return;
+    }
+    const QPoint pos = sc.cards[card].pos;
+    sc.frameRect = QRect(pos.x() - 4, pos.y() - 4, kCardWidth + 8, kCardHeight + 8);
+    sc.frameVisible = true;
+    sc.raise(kFrameItem);
+}
+
+void Game::updateStockMarker() {
+    if (s.stockCount != 0)
+        return;
+    showImagenew(casinoPassesUsedUp() ? bank.Imkrest() : bank.impusto(), false);
+}
+
+void Game::N131Click() {
+    sc.menu.N131Checked = !sc.menu.N131Checked;
+    s.alwaysThirteen = sc.menu.N131Checked;
+}

@@ -1,0 +1,183 @@
+// The stock, the waste and its three-card fan, the redeal and its cost.
+#include "Game.h"
+
+#include "Formbank.h"
+
+#include <algorithm>
+
+int Game::openWasteCard() const {
+    for (int i = s.wasteCount; i >= 1; --i)
+        if (s.waste[i] != 0)
+            return s.waste[i];
+    return 0;
+}
+
+bool Game::casinoPassesUsedUp() const {
+    return s.clock.scoreMode == smCasino && (s.drawThree == 0 || s.casinoPass >= 3);
+}
+
+void Game::endSelection() {
+    showframe(0);
+    s.selectionActive = false;
+}
+
+void Game::pos0to1() {
+    const int c = s.clickedCard;
+    s.cards[c].place = plWaste;
+    ugol(c, plWaste);
+    s.cards[c].faceUp = true;
+    loadfrontimage(c);
+    sc.raise(c);
+    sc.cards[c].cursor = s.handCursor;
+    endSelection();
+    ++s.wasteCount;
+    --s.stockCount;
+    s.waste[s.wasteCount] = std::uint8_t(c);
+    menuperet(true);
+}
+
+void Game::postanowka3() {
+    // Collapse what is left of the previous fan onto the first waste position.
+    if (s.fanCount >= 1) {
+        for (int i = std::max(1, s.wasteCount - s.lastFanCount + 1); i <= s.wasteCount; ++i) {
+            const int c = s.waste[i];
+            if (c == 0)
+                continue;
+            sc.cards[c].pos.setX(s.slots[kWasteSlot].x());
+            sc.cards[c].cursor = s.handCursor;
+            s.cards[c].place = plWaste;
+            ugol(c, plWaste);
+        }
+    }
+    const int n = std::min<int>(s.stockCount, 3);
+    s.fanCount = 0;
+    for (int j = 0; j < n; ++j) {
+        const int c = s.stock[s.stockCount];
+        postanowka(c, kWasteSlot + j);
+        sc.cards[c].cursor = kDefaultCursor;
+        s.cards[c].place = plWasteBelow;
+        ugol(c, plWaste);
+        s.cards[c].faceUp = true;
+        loadfrontimage(c);
+        sc.raise(c);
+        ugol3(c, j + 1);
+        ++s.wasteCount;
+        s.waste[s.wasteCount] = std::uint8_t(c);
+        --s.stockCount;
+        menuperet(true);
+        ++s.fanCount;
+    }
+    s.lastFanCount = s.fanCount;
+    if (n > 0) {
+        const int top = s.waste[s.wasteCount];
+        sc.cards[top].cursor = s.handCursor;
+        s.cards[top].place = plWaste;
+    }
+    endSelection();
+    menuperet(true);
+}
+
+void Game::val3minus(int /*card*/) {
+    if (s.drawThree == 0 || s.fanCount == 0)
+        return; // one-card waste, or a collapsed card under the fan
+    --s.fanCount;
+    if (s.wasteCount == 0 || s.fanCount == 0)
+        return;
+    const int beneath = s.waste[s.wasteCount - (s.lastFanCount - s.fanCount)];
+    s.cards[beneath].place = plWaste;
+    sc.cards[beneath].cursor = s.handCursor;
+}
+
+void Game::removeFromWaste(int card) {
+    for (int i = 1; i <= s.wasteCount; ++i)
+        if (s.waste[i] == card)
+            s.waste[i] = 0;
+}
+
+void Game::peretasowka() {
+    if (casinoPassesUsedUp()) {
+        newkazinogame();
+        return;
+    }
+    showImagenew(*backPicture, true);
+    if (s.clock.scoreMode == smCasino)
+        ++s.casinoPass;
+    endSelection();
+    // Returned in reverse, so the next pass turns them in the same order again.
+    for (int i = s.wasteCount; i >= 1; --i) {
+        const int c = s.waste[i];
+        if (c == 0)
+            continue;
+        postanowka(c, kStockSlot);
+        sc.raise(c);
+        s.cards[c].place = plStock;
+        ugol(c, plStock);
+        s.cards[c].faceUp = false;
+        sc.cards[c].cursor = s.handCursor;
+        s.stock[++s.stockCount] = std::uint8_t(c);
+        s.clock.score -= s.redealPenalty.wholePart();
+        if (s.drawThree)
+            s.redealPenalty.addSixth();
+        else
+            s.redealPenalty.addHalf();
+    }
+    loadalldeck();
+    s.wasteCount = 0;
+    showscore();
+    menuperet(false);
+}
+
+void Game::newkazinogame() {
+    if (s.showDialog && !host.ask(Question::CasinoNewDeal))
+        return;
+    s.gameRunning = false; // so the new deal asks nothing more
+    newgame();
+}
+
+void Game::mnback(bool enabled) {
+    sc.menu.menurozdEnabled = enabled;
+    sc.menu.popmenurozdEnabled = enabled;
+}
+
+void Game::menuperet(bool turned) {
+    if (!turned) {
+        if (sc.menu.menurozdEnabled) {
+            mnback(false);
+            if (s.clock.scoreMode == smCasino)
+                sc.menu.peretminusVisible = false;
+        }
+        return;
+    }
+    if (casinoPassesUsedUp()) {
+        mnback(false);
+        return;
+    }
+    if (!sc.menu.menurozdEnabled) {
+        mnback(true);
+        // The separator goes with the command it stands over.
+        sc.menu.peretminusVisible = true;
+    }
+}
+
+void Game::ImagenewClick() {
+    if (s.wasteCount > 0)
+        peretasowka();
+    else
+        newgame();
+}
+
+void Game::PanelMainClick() {
+    if (!s.newCards)
+        return;
+    if (!s.gameRunning)
+        newgame();
+    if (!s.gameRunning)
+        return;
+    if (s.stockCount > 0) {
+        s.clickedCard = s.stock[s.stockCount];
+        s.forwardedClick = true;
+        ImageClick(-1);
+    } else if (s.wasteCount > 0) {
+        peretasowka();
+    }
+}

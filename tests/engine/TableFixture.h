@@ -1,0 +1,111 @@
+#pragma once
+
+// Shared set-up for the rule tests: a real image store, scripted answers to
+// the rules' questions, a fixed time of day and a way to lay out chosen cards.
+
+#include "Formbank.h"
+#include "Game.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <vector>
+
+class ScriptedHost : public GameHost {
+public:
+    std::deque<bool> answers;
+    std::vector<Question> asked;
+    int readscoreCalls = 0;
+
+    bool ask(Question q) override {
+        asked.push_back(q);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question " << int(q);
+            return true;
+        }
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void readscore() override { ++readscoreCalls; }
+};
+
+inline const TBankForm& testBank() {
+    static const TBankForm bank(1.0);
+    return bank;
+}
+
+// The code the shuffle gives to a card named like "Kh", "Ts", "2c", "Ad".
+inline int codeOf(const char* name) {
+    const QString ranks = QStringLiteral("23456789TJQKA");
+    const QString suits = QStringLiteral("hdcs");
+    const int rank = int(ranks.indexOf(QChar(name[0]))) + 1; // 1..13
+    const int suit = int(suits.indexOf(QChar(name[1]))) + 1;
+    return (suit - 1) * 13 + (rank == 1 ? 13 : rank - 1);
+}
+
+// A full deal in which the named card numbers carry the named cards; the rest
+// get the remaining codes in order. Cards left unnamed are 2..9 of clubs and
+// the like, so name every card a test depends on.
+inline std::array<int, kCardCount + 1> dealWith(const std::map<int, const char*>& named) {
+    std::array<int, kCardCount + 1> codes{};
+    std::vector<bool> used(kCardCount + 1, false);
+    for (const auto& [card, name] : named) {
+        codes[card] = codeOf(name);
+        used[codes[card]] = true;
+    }
+    int next = 1;
+    for (int card = 1; card <= kCardCount; ++card) {
+        if (codes[card] != 0)
+            continue;
+        while (used[next])
+            ++next;
+        codes[card] = next;
+        used[next] = true;
+    }
+    return codes;
+}
+
+class TableTest : public ::testing::Test {
+protected:
+    ScriptedHost host;
+    quint32 timeOfDay = 45296789; // 12:34:56.789 UTC
+    std::unique_ptr<Game> game =
+        std::make_unique<Game>(testBank(), host, [this] { return timeOfDay; });
+
+    const GameState& st() const { return game->state(); }
+    const Scene& scene() const { return game->scene(); }
+
+    // A new game whose cards are the shuffle's except the named ones.
+    void deal(const std::map<int, const char*>& named = {}) {
+        game->newgame();
+        if (!named.empty())
+            game->presetCodes(dealWith(named));
+    }
+
+    // Runs a script of actions: "12" clicks card 12, "t" the free table,
+    // "m" the stock place, "F4" redeal, "F5" pause, "tick" one clock second.
+    void play(const QString& script) {
+        for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == u"t")
+                game->PanelMainClick();
+            else if (step == u"m")
+                game->ImagenewClick();
+            else if (step == u"F4")
+                game->menurozdClick();
+            else if (step == u"F5")
+                game->menupauseClick();
+            else if (step == u"tick")
+                game->TimerGameTimer();
+            else
+                game->ImageClick(step.toInt());
+        }
+    }
+
+    int place(int card) const { return st().cards[card].place; }
+    QString dump() const { return game->dump(); }
+};
