@@ -22,5 +22,8 @@ public:
     bool operator==(const RedealPenalty&) const = default;
 
 private:
-    double value = 0; // replaced by the exact emulation
+    // The six bytes as stored, little-endian: byte 0 is the biased exponent
+    // (0 means the value 0), bits 8..46 the fraction below the implicit
+    // leading 1, bit 47 the sign. Equality is equality of the stored bytes.
+    std::uint64_t bits = 0;
 };

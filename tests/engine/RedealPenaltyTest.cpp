@@ -1,0 +1,119 @@
+#include "RedealPenalty.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <utility>
+#include <vector>
+
+namespace {
+
+enum class Mode { OneCard, ThreeCard };
+
+// The points paid for each of `cards` cards returned within one game.
+std::vector<int> costs(Mode mode, int cards) {
+    RedealPenalty penalty = RedealPenalty::fromInteger(mode == Mode::OneCard ? 12 : 4);
+    std::vector<int> paid;
+    for (int k = 0; k < cards; ++k) {
+        paid.push_back(penalty.wholePart());
+        mode == Mode::OneCard ? penalty.addHalf() : penalty.addSixth();
+    }
+    return paid;
+}
+
+// Runs of equal costs as (cost, length) pairs.
+std::vector<std::pair<int, int>> runs(const std::vector<int>& paid) {
+    std::vector<std::pair<int, int>> out;
+    for (int cost : paid) {
+        if (out.empty() || out.back().first != cost)
+            out.push_back({cost, 0});
+        ++out.back().second;
+    }
+    return out;
+}
+
+RedealPenalty afterSixths(int start, int steps) {
+    RedealPenalty p = RedealPenalty::fromInteger(start);
+    for (int k = 0; k < steps; ++k)
+        p.addSixth();
+    return p;
+}
+
+} // namespace
+
+TEST(RedealPenalty, ThreeCardCostsRiseByOneRoughlyEverySixCards) {
+    const std::vector<std::pair<int, int>> expected = {{4, 7}, {5, 6}, {6, 6},  {7, 6},
+                                                       {8, 6}, {9, 5}, {10, 6}, {11, 6}};
+    EXPECT_EQ(runs(costs(Mode::ThreeCard, 48)), expected);
+}
+
+TEST(RedealPenalty, ThreeCardLongRunsAreSixExceptWhereRoundingDrifts) {
+    // Over a long game the stored sum drifts against the true sum: 19 is
+    // paid once more, 38 once fewer, every other cost after 4 six times.
+    const auto seen = runs(costs(Mode::ThreeCard, 300));
+    for (std::size_t i = 0; i + 1 < seen.size(); ++i) { // the last run is cut short
+        const auto [cost, length] = seen[i];
+        ASSERT_EQ(cost, 4 + int(i));
+        const int expected = cost == 4 || cost == 19 ? 7 : cost == 9 || cost == 38 ? 5 : 6;
+        EXPECT_EQ(length, expected) << "cost " << cost;
+    }
+    EXPECT_GT(seen.size(), 40u);
+}
+
+TEST(RedealPenalty, OneCardCostsRiseByOneEveryTwoCards) {
+    const auto paid = costs(Mode::OneCard, 400);
+    for (int k = 0; k < int(paid.size()); ++k)
+        ASSERT_EQ(paid[k], 12 + k / 2) << "card " << k + 1;
+}
+
+TEST(RedealPenalty, TotalsForWholeGames) {
+    const struct {
+        Mode mode;
+        int cards;
+        int total;
+    } cases[] = {{Mode::ThreeCard, 7, 28},
+                 {Mode::ThreeCard, 8, 33},
+                 {Mode::ThreeCard, 24, 129},
+                 {Mode::ThreeCard, 48, 355},
+                 {Mode::OneCard, 24, 420}};
+    for (const auto& c : cases) {
+        const auto paid = costs(c.mode, c.cards);
+        EXPECT_EQ(std::accumulate(paid.begin(), paid.end(), 0), c.total) << c.cards << " cards";
+    }
+}
+
+TEST(RedealPenalty, SumsOfSixthsFallShortOfWholeNumbersUntilTen) {
+    // Six steps of slightly more than 1/6 still end just below the next whole
+    // number for 5..9; the stored rounding brings 36 steps exactly onto 10.
+    for (int steps = 6; steps <= 30; steps += 6) {
+        const RedealPenalty p = afterSixths(4, steps);
+        EXPECT_EQ(p.wholePart(), 3 + steps / 6) << steps << " steps";
+        EXPECT_NE(p, RedealPenalty::fromInteger(4 + steps / 6)) << steps << " steps";
+        EXPECT_EQ(afterSixths(4, steps + 1).wholePart(), 4 + steps / 6) << steps + 1 << " steps";
+    }
+    EXPECT_EQ(afterSixths(4, 36), RedealPenalty::fromInteger(10));
+    EXPECT_EQ(afterSixths(0, 6), RedealPenalty::fromInteger(1));
+}
+
+TEST(RedealPenalty, HalvesAreExactAndTruncateTowardZero) {
+    RedealPenalty p = RedealPenalty::fromInteger(12);
+    p.addHalf();
+    EXPECT_EQ(p.wholePart(), 12);
+    p.addHalf();
+    EXPECT_EQ(p, RedealPenalty::fromInteger(13));
+
+    RedealPenalty negative = RedealPenalty::fromInteger(-3);
+    negative.addHalf(); // -2.5
+    EXPECT_EQ(negative.wholePart(), -2);
+    for (int k = 0; k < 5; ++k)
+        negative.addHalf();
+    EXPECT_EQ(negative, RedealPenalty()); // exactly +0, same bytes as the default
+    EXPECT_EQ(negative.wholePart(), 0);
+}
+
+TEST(RedealPenalty, WholeNumbersAreStoredExactly) {
+    for (int v : {0, 1, 4, 12, 255, 1 << 20, -1, -7, 2147483647, -2147483647})
+        EXPECT_EQ(RedealPenalty::fromInteger(v).wholePart(), v);
+    EXPECT_EQ(RedealPenalty::fromInteger(0), RedealPenalty());
+    EXPECT_NE(RedealPenalty::fromInteger(1), RedealPenalty::fromInteger(-1));
+}
