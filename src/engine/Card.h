@@ -33,4 +33,6 @@ struct Card {
 };
 
 // The value that counts in pairing: 2..13 for the Two..King, 1 for the Ace.
-inline int pairValueOfRank(int rank) { return rank == kAceRank ? 1 : rank + 1; }
+inline int pairValueOfRank(int rank) {
+    return rank == kAceRank ? 1 : rank + 1;
+}

@@ -57,9 +57,13 @@ void Game::createcard() {
     sc.cardsCreated = true;
 }
 
-void Game::postanowka(int card, int slot) { sc.cards[card].pos = s.slots[slot]; }
+void Game::postanowka(int card, int slot) {
+    sc.cards[card].pos = s.slots[slot];
+}
 
-void Game::randomsort() { applyCodes(shuffledCodes(timeOfDay())); }
+void Game::randomsort() {
+    applyCodes(shuffledCodes(timeOfDay()));
+}
 
 void Game::applyCodes(const std::array<int, kCardCount + 1>& codes) {
     for (int i = 1; i <= kCardCount; ++i) {

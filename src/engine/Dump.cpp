@@ -55,11 +55,15 @@ QString Game::dump() const {
     QStringList waste;
     for (int i = 1; i <= s.wasteCount; ++i) {
         const int c = s.waste[i];
-        waste << (c ? QStringLiteral("%1=%2%3").arg(c).arg(cardName(s.cards[c]))
+        waste << (c ? QStringLiteral("%1=%2%3")
+                          .arg(c)
+                          .arg(cardName(s.cards[c]))
                           .arg(placeLetter(s.cards[c].place))
                     : QStringLiteral("0"));
     }
-    lines << QStringLiteral("waste: [%1] fan %2/%3").arg(waste.join(u' ')).arg(s.fanCount)
+    lines << QStringLiteral("waste: [%1] fan %2/%3")
+                 .arg(waste.join(u' '))
+                 .arg(s.fanCount)
                  .arg(s.lastFanCount);
     QStringList discarded;
     for (int c = 1; c <= kCardCount; ++c)

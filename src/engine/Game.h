@@ -1,8 +1,8 @@
 #pragma once
 
 #include "Card.h"
-#include "Geometry.h"
 #include "GameHost.h"
+#include "Geometry.h"
 #include "Random.h"
 #include "RedealPenalty.h"
 #include "Scene.h"

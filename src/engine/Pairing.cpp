@@ -19,6 +19,11 @@ void Game::ImageClick(int tag) {
         return;
     }
     const Card& card = s.cards[s.clickedCard];
+    // Cards lying under the top of the stock or of the waste cannot be hit on
+    // the table; a click that names one anyway is ignored.
+    if ((card.place == plStock && s.clickedCard != s.stock[s.stockCount]) ||
+        (card.place == plWaste && s.clickedCard != openWasteCard()))
+        return;
     switch (card.place) {
     case plWasteBelow:
         return;

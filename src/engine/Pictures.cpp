@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
-void Game::setPicture(int card, const QImage& picture) { sc.cards[card].image = picture; }
+void Game::setPicture(int card, const QImage& picture) {
+    sc.cards[card].image = picture;
+}
 
 void Game::loaddeckimage(int n) {
     s.deck = n;
@@ -45,7 +47,9 @@ void Game::showImagenew(const QImage& picture, bool isBack) {
     s.imagenewShowsBack = isBack;
 }
 
-void Game::ugol(int card, int place) { paintCorners(sc.cards[card].image, place); }
+void Game::ugol(int card, int place) {
+    paintCorners(sc.cards[card].image, place);
+}
 
 void Game::ugol28() {
     for (int r = 2; r <= kPyramidRows; ++r) {

@@ -7,9 +7,13 @@ QString ScoreClock::scoreText() const {
     return scoreMode == smCasino ? QStringLiteral("$ ") + digits : digits;
 }
 
-QString ScoreClock::timeText() const { return langtext(116) + QString::number(gameSeconds); }
+QString ScoreClock::timeText() const {
+    return langtext(116) + QString::number(gameSeconds);
+}
 
-QString ScoreClock::pauseText() { return langtext(117); }
+QString ScoreClock::pauseText() {
+    return langtext(117);
+}
 
 bool ScoreClock::tick() {
     if (scoreMode == smStandard)

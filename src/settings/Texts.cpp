@@ -40,4 +40,6 @@ QString stringResource(int id) {
     return table.value(id);
 }
 
-QString langtext(int n) { return stringResource(1000 * language + n); }
+QString langtext(int n) {
+    return stringResource(1000 * language + n);
+}

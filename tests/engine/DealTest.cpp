@@ -50,8 +50,9 @@ TEST_F(TableTest, DealPlacesFacesStockAndStacking) {
             EXPECT_EQ(scene().cards[n].cursor, kHandCursorNumber) << n;
         }
         EXPECT_EQ(c.faceUp, n <= 28) << n;
-        EXPECT_EQ(scene().cards[n].image.pixel(35, 48),
-                  (n <= 28 ? testBank().imageOfMD(c.suit, c.rank) : testBank().back(2)).pixel(35, 48))
+        EXPECT_EQ(
+            scene().cards[n].image.pixel(35, 48),
+            (n <= 28 ? testBank().imageOfMD(c.suit, c.rank) : testBank().back(2)).pixel(35, 48))
             << n;
     }
     EXPECT_EQ(seen.size(), 52u);

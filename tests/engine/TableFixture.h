@@ -15,6 +15,11 @@
 #include <memory>
 #include <vector>
 
+// Readable failure messages for texts.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << s.toStdString();
+}
+
 class ScriptedHost : public GameHost {
 public:
     std::deque<bool> answers;

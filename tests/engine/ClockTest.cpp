@@ -1,0 +1,141 @@
+#include "TableFixture.h"
+
+TEST_F(TableTest, CasinoClockChargesAPointEveryTenSeconds) {
+    deal();
+    EXPECT_EQ(scene().panels[2], "$ -150");
+    EXPECT_EQ(scene().panels[0], "Time = 0");
+    for (int i = 0; i < 9; ++i)
+        play("tick");
+    EXPECT_EQ(scene().panels[2], "$ -150");
+    play("tick");
+    EXPECT_EQ(scene().panels[0], "Time = 10");
+    EXPECT_EQ(scene().panels[2], "$ -151");
+
+    // The count toward the next point carries into the next game.
+    play("tick tick tick");
+    game->setShowDialog(false);
+    deal();
+    for (int i = 0; i < 7; ++i)
+        play("tick");
+    EXPECT_EQ(st().clock.score, -151 - 150 - 1);
+}
+
+TEST_F(TableTest, StandardKeepsNoClockAndNoneShowsNoScore) {
+    game->setScoreMode(smStandard);
+    game->setDrawThree(1);
+    deal();
+    for (int i = 0; i < 25; ++i)
+        play("tick");
+    EXPECT_EQ(scene().panels[0], "");
+    EXPECT_EQ(scene().panels[2], "-50");
+    EXPECT_EQ(st().clock.gameSeconds, 0);
+    EXPECT_TRUE(scene().timerEnabled); // it ticks, the ticks do nothing
+
+    ScriptedHost h;
+    Game none(testBank(), h, [] { return 7u; });
+    none.setScoreMode(smNone);
+    none.newgame();
+    for (int i = 0; i < 10; ++i)
+        none.TimerGameTimer();
+    EXPECT_EQ(none.scene().panels[0], "Time = 10");
+    EXPECT_EQ(none.scene().panels[2], "");
+    EXPECT_EQ(none.state().clock.score, -151);
+}
+
+TEST_F(TableTest, KeptScoreCarriesAWonGameIntoTheNext) {
+    // Four Kings in the stock, so all 52 cards can go: 28 removals of 13.
+    deal({{52, "Kh"}, {51, "Kd"}, {50, "Kc"}, {49, "Ks"}});
+    game->N131Click();
+    int pyramidPairs = 0;
+    for (int guard = 0; guard < 200 && st().gameRunning; ++guard) {
+        std::vector<int> open;
+        for (int n = 28; n >= 2; --n)
+            if (place(n) == plOpen)
+                open.push_back(n);
+        const int w = game->openWasteCard();
+        if (w && st().cards[w].rank == kKingRank) {
+            game->ImageClick(w);
+        } else if (pyramidPairs < 4 && open.size() >= 2) {
+            game->ImageClick(open[0]);
+            game->ImageClick(open[1]);
+            ++pyramidPairs;
+        } else if (w && !open.empty()) {
+            game->ImageClick(w);
+            game->ImageClick(open[0]);
+        } else if (w && place(1) == plOpen) {
+            game->ImageClick(w);
+            game->ImageClick(1);
+        } else {
+            game->PanelMainClick();
+        }
+    }
+    ASSERT_FALSE(st().gameRunning) << dump().toStdString();
+    EXPECT_EQ(scene().panels[2], "$ 214");
+    EXPECT_EQ(host.readscoreCalls, 1);
+    deal(); // no question after a win
+    EXPECT_TRUE(host.asked.empty());
+    EXPECT_EQ(scene().panels[2], "$ 64");
+}
+
+TEST_F(TableTest, PauseHidesEveryFaceButTheDiscardPileAndRestoresThem) {
+    for (int mode : {smCasino, smStandard, smNone}) {
+        SCOPED_TRACE(mode);
+        game = std::make_unique<Game>(testBank(), host, [this] { return timeOfDay; });
+        game->setScoreMode(mode);
+        game->setDrawThree(1);
+        deal({{28, "Kh"}});
+        play("28 t t"); // a discarded King and a fan over a collapsed one
+        std::vector<QImage> before;
+        for (int n = 0; n <= 52; ++n)
+            before.push_back(scene().cards[n].image);
+
+        play("F5");
+        EXPECT_TRUE(st().paused);
+        EXPECT_FALSE(scene().timerEnabled);
+        EXPECT_EQ(scene().panels[0], "Pause");
+        for (int n = 1; n <= 52; ++n) {
+            const bool discarded = place(n) == plDiscarded;
+            EXPECT_EQ(st().cards[n].faceUp, discarded) << n;
+        }
+        EXPECT_EQ(scene().cards[28].image, before[28]);
+
+        play("F5");
+        EXPECT_FALSE(st().paused);
+        EXPECT_TRUE(scene().timerEnabled);
+        EXPECT_EQ(scene().panels[0], mode == smStandard ? "" : "Time = 0");
+        for (int n = 1; n <= 52; ++n)
+            EXPECT_EQ(scene().cards[n].image, before[n]) << "card " << n << " not as before";
+    }
+}
+
+TEST_F(TableTest, AClickWhilePausedResumesAndCounts) {
+    game->setScoreMode(smStandard);
+    deal({{22, "5h"}});
+    play("F5 22");
+    EXPECT_FALSE(st().paused);
+    EXPECT_TRUE(st().cards[22].faceUp);
+    EXPECT_EQ(st().selectedCard, 22);
+    EXPECT_TRUE(st().selectionActive);
+    play("F5 F4"); // a redeal does not resume
+    EXPECT_TRUE(st().paused);
+}
+
+TEST_F(TableTest, ResetScoreAsksThenStartsFromTheStake) {
+    deal();
+    play("tick tick");
+    const QString before = dump();
+    host.answers = {false};
+    game->menunilscoreClick();
+    EXPECT_EQ(dump(), before);
+
+    for (bool keep : {true, false}) {
+        game->setSaveScore(keep);
+        host.answers = {true};
+        game->menunilscoreClick();
+        EXPECT_EQ(host.asked.back(), Question::ResetScore);
+        EXPECT_EQ(scene().panels[2], "$ -150");
+        EXPECT_EQ(scene().panels[0], "Time = 0");
+        EXPECT_TRUE(st().gameRunning);
+    }
+    EXPECT_EQ(host.asked.size(), 3u); // no new-game question on top
+}

@@ -1,0 +1,166 @@
+#include "TableFixture.h"
+
+#include "Corners.h"
+#include "LogicalPixels.h"
+
+namespace {
+
+// Row 7 is cards 22..28; card 16 lies on 22 and 23, card 17 on 23 and 24.
+const std::map<int, const char*> kRow7 = {{22, "5h"}, {23, "9c"}, {24, "4d"}, {25, "Kh"},
+                                          {26, "Ad"}, {27, "Qs"}, {28, "8s"}};
+
+} // namespace
+
+TEST_F(TableTest, SelectionStateMachine) {
+    struct Row {
+        const char* clicks;
+        int selected; // 0: nothing framed
+        std::vector<int> removed;
+        int scoreGain;
+    } rows[] = {
+        {"22", 22, {}, 0},
+        {"22 22", 0, {}, 0},              // same card cancels
+        {"22 22 22", 22, {}, 0},          // and selects again
+        {"22 23", 23, {}, 0},             // 5 + 9: the frame moves
+        {"22 23 24", 0, {23, 24}, 13},    // 9 + 4 go together
+        {"25", 0, {25}, 13},              // a King goes at once
+        {"22 25", 0, {25}, 13},           // whatever was selected
+        {"26 27", 0, {26, 27}, 13},       // Ace and Queen
+        {"27 26", 0, {26, 27}, 13},       // either order
+        {"22 1", 22, {}, 0},              // a covered card changes nothing
+        {"22 16 25 25", 0, {25}, 13},     // nor does a discarded one
+        {"22 52", 0, {}, 0},              // turning a card ends the selection
+        {"24 28 26 27", 0, {26, 27}, 13}, // 4+8, 8+A miss; A+Q pair
+    };
+    for (const Row& row : rows) {
+        game = std::make_unique<Game>(testBank(), host, [this] { return timeOfDay; });
+        deal(kRow7);
+        const int before = st().clock.score;
+        play(row.clicks);
+        SCOPED_TRACE(std::string("clicks: ") + row.clicks + "\n" + dump().toStdString());
+        EXPECT_EQ(st().selectionActive, row.selected != 0);
+        EXPECT_EQ(scene().frameVisible, row.selected != 0);
+        if (row.selected) {
+            EXPECT_EQ(st().selectedCard, row.selected);
+            EXPECT_EQ(scene().frameRect,
+                      QRect(scene().cards[row.selected].pos - QPoint(4, 4), QSize(79, 104)));
+            EXPECT_EQ(scene().stacking.back(), kFrameItem); // drawn over the cards
+        }
+        for (int n = 22; n <= 28; ++n) {
+            const bool gone = std::count(row.removed.begin(), row.removed.end(), n) > 0;
+            EXPECT_EQ(place(n), gone ? plDiscarded : plOpen) << n;
+        }
+        EXPECT_EQ(st().clock.score - before, row.scoreGain);
+    }
+}
+
+TEST_F(TableTest, RemovedCardsGoToTheDiscardPileRounded) {
+    deal(kRow7);
+    play("22 28"); // 5 + 8
+    for (int n : {22, 28}) {
+        EXPECT_EQ(scene().cards[n].pos, QPoint(530, 10));
+        EXPECT_EQ(scene().cards[n].cursor, kDefaultCursor);
+        for (auto [x, y] : {std::pair{0, 0}, {70, 0}, {0, 95}, {70, 95}})
+            EXPECT_EQ(logicalPixel(scene().cards[n].image, x, y), kTableColour.rgb());
+    }
+    // The second card of the pair lies on top of the pile.
+    const auto& stack = scene().stacking;
+    EXPECT_GT(std::find(stack.begin(), stack.end(), 28), std::find(stack.begin(), stack.end(), 22));
+}
+
+TEST_F(TableTest, ACardOpensWhenBothCardsOnItAreGone) {
+    deal({{22, "5h"}, {23, "8c"}, {24, "Kd"}, {16, "2s"}, {17, "3s"}});
+    const QImage topBefore = scene().cards[16].image.copy(0, 0, 71, 2);
+    play("24"); // only one of the two cards on 17
+    EXPECT_EQ(place(17), plCovered);
+    play("22 23");
+    EXPECT_EQ(place(16), plOpen);
+    EXPECT_EQ(place(17), plOpen);
+    EXPECT_EQ(scene().cards[16].cursor, kHandCursorNumber);
+    // Bottom corners now in the table colour; the top corners stay as dealt.
+    EXPECT_EQ(logicalPixel(scene().cards[16].image, 0, 95), kTableColour.rgb());
+    EXPECT_EQ(logicalPixel(scene().cards[16].image, 70, 95), kTableColour.rgb());
+    EXPECT_EQ(scene().cards[16].image.copy(0, 0, 71, 2), topBefore);
+    play("16");
+    EXPECT_TRUE(st().selectionActive);
+}
+
+// Clears the whole pyramid with every pair counting, the apex last: it
+// opens alone, so unless it is a King it pairs with a card from the stock.
+static void clearPyramid(Game& g) {
+    for (int guard = 0; guard < 100 && g.state().gameRunning; ++guard) {
+        std::vector<int> open;
+        for (int n = 28; n >= 1; --n)
+            if (g.state().cards[n].place == plOpen)
+                open.push_back(n);
+        if (g.state().cards[open[0]].rank == kKingRank) {
+            g.ImageClick(open[0]);
+        } else if (open.size() == 1) {
+            g.PanelMainClick();
+            g.ImageClick(g.openWasteCard());
+            g.ImageClick(open[0]);
+        } else {
+            g.ImageClick(open[0]);
+            g.ImageClick(open[1]);
+        }
+    }
+}
+
+TEST_F(TableTest, RemovingTheApexWinsWithTheLastPointsCounted) {
+    deal();
+    game->N131Click(); // every pair counts
+    ASSERT_TRUE(scene().menu.N131Checked);
+    clearPyramid(*game);
+    SCOPED_TRACE(dump().toStdString());
+    EXPECT_EQ(place(1), plDiscarded);
+    EXPECT_FALSE(st().gameRunning);
+    EXPECT_FALSE(scene().timerEnabled);
+    EXPECT_FALSE(scene().menu.menupauseEnabled);
+    EXPECT_FALSE(scene().menu.menunilscoreVisible);
+    EXPECT_EQ(host.readscoreCalls, 1);
+    EXPECT_EQ(scene().panels[2], QString("$ %1").arg(st().clock.score));
+    EXPECT_GT(st().stockCount, 0); // stock and waste don't matter
+
+    const QString after = dump();
+    play("52 29 1"); // nothing more happens on the table
+    EXPECT_EQ(dump(), after);
+    play("t"); // but the free table deals the next game, without a question
+    EXPECT_TRUE(st().gameRunning);
+    EXPECT_TRUE(host.asked.empty());
+}
+
+TEST_F(TableTest, TestMenuCommands) {
+    deal(kRow7);
+    game->N131Click();
+    play("22 24"); // 5 and 4 count as 13
+    EXPECT_EQ(place(22), plDiscarded);
+    game->N131Click();
+    EXPECT_FALSE(scene().menu.N131Checked);
+    play("26 28"); // Ace and 8: back to the rule
+    EXPECT_EQ(place(26), plOpen);
+
+    // The key chord holds the flag; any release clears it, the check mark stays.
+    game->N131Click();
+    game->setAlwaysThirteen(false);
+    EXPECT_TRUE(scene().menu.N131Checked);
+    EXPECT_FALSE(st().alwaysThirteen);
+
+    // "Нет игры": clicks ignored, the clock and its charge go on.
+    game->N7Click();
+    const int score = st().clock.score;
+    play("27 tick tick tick tick tick tick tick tick tick tick");
+    EXPECT_EQ(place(27), plOpen);
+    EXPECT_EQ(st().clock.score, score - 1);
+    EXPECT_EQ(scene().panels[0], "Time = 10");
+    EXPECT_TRUE(scene().timerEnabled);
+    EXPECT_EQ(host.readscoreCalls, 0);
+
+    // "Победа": the records check runs, the clock stops, Pause stays usable.
+    deal();
+    game->N5Click();
+    EXPECT_EQ(host.readscoreCalls, 1);
+    EXPECT_FALSE(st().gameRunning);
+    EXPECT_FALSE(scene().timerEnabled);
+    EXPECT_TRUE(scene().menu.menupauseEnabled);
+    EXPECT_TRUE(scene().menu.menunilscoreVisible);
+}

@@ -1,0 +1,260 @@
+#include "TableFixture.h"
+
+#include "LogicalPixels.h"
+
+namespace {
+
+std::vector<int> wasteEntries(const GameState& s) {
+    return std::vector<int>(s.waste.begin() + 1, s.waste.begin() + 1 + s.wasteCount);
+}
+
+} // namespace
+
+TEST_F(TableTest, OneCardWasteOpensTheCardBeneathAndRedealsOnlyWhatIsLeft) {
+    game->setScoreMode(smStandard);
+    deal({{52, "5h"}, {51, "6h"}, {50, "7h"}, {22, "8c"}, {23, "7c"}, {24, "6c"}});
+    play("52 51 50");
+    EXPECT_EQ(wasteEntries(st()), (std::vector<int>{52, 51, 50}));
+    EXPECT_EQ(game->openWasteCard(), 50);
+    EXPECT_EQ(scene().cards[50].pos, QPoint(85, 10));
+    EXPECT_TRUE(scene().menu.menurozdEnabled);
+    play("50 24"); // 7 + 6
+    EXPECT_EQ(game->openWasteCard(), 51);
+    play("51 23");
+    EXPECT_EQ(game->openWasteCard(), 52);
+    EXPECT_EQ(wasteEntries(st()), (std::vector<int>{52, 0, 0}));
+
+    const int score = st().clock.score;
+    play("F4");
+    SCOPED_TRACE(dump().toStdString());
+    EXPECT_EQ(st().stockCount, 22);
+    EXPECT_EQ(st().stock[22], 52); // laid over the 21 cards never turned
+    EXPECT_EQ(st().stock[21], 49);
+    EXPECT_EQ(place(52), plStock);
+    EXPECT_FALSE(st().cards[52].faceUp);
+    EXPECT_EQ(scene().cards[52].pos, QPoint(10, 10));
+    EXPECT_EQ(st().clock.score, score - 12);
+    EXPECT_EQ(st().wasteCount, 0);
+    EXPECT_FALSE(scene().menu.menurozdEnabled);
+    play("52");
+    EXPECT_EQ(wasteEntries(st()), std::vector<int>{52}); // first again
+}
+
+TEST_F(TableTest, ThreeCardFansCollapseAndOpenTheCardBeneath) {
+    game->setDrawThree(1);
+    deal({{47, "Kh"}, {22, "5h"}, {23, "6h"}, {24, "7h"}});
+    game->N131Click(); // any two cards pair, so the test can pick freely
+    play("t");
+    EXPECT_EQ(wasteEntries(st()), (std::vector<int>{52, 51, 50}));
+    EXPECT_EQ(scene().cards[52].pos, QPoint(85, 10));
+    EXPECT_EQ(scene().cards[51].pos, QPoint(100, 10));
+    EXPECT_EQ(scene().cards[50].pos, QPoint(115, 10));
+    EXPECT_EQ(place(52), plWasteBelow);
+    EXPECT_EQ(place(51), plWasteBelow);
+    EXPECT_EQ(place(50), plWaste);
+    EXPECT_EQ(scene().cards[51].cursor, kDefaultCursor);
+    EXPECT_EQ(scene().cards[50].cursor, kHandCursorNumber);
+    // Fanned cards show the card beneath in their left corners.
+    for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {0, 1}, {0, 94}, {1, 95}, {0, 95}}) {
+        EXPECT_EQ(logicalPixel(scene().cards[51].image, x, y),
+                  logicalPixel(scene().cards[52].image, x + 15, y));
+        EXPECT_EQ(logicalPixel(scene().cards[50].image, x, y),
+                  logicalPixel(scene().cards[51].image, x + 15, y));
+    }
+    play("52 51"); // under the top: ignored
+    EXPECT_FALSE(st().selectionActive);
+
+    play("t"); // next fan: the old one collapses to the first position
+    EXPECT_EQ(wasteEntries(st()), (std::vector<int>{52, 51, 50, 49, 48, 47}));
+    for (int c : {52, 51, 50}) {
+        EXPECT_EQ(scene().cards[c].pos, QPoint(85, 10)) << c;
+        EXPECT_EQ(place(c), plWaste) << c;
+    }
+    play("47"); // a King on the fan's top goes alone and opens the next fan card
+    EXPECT_EQ(place(47), plDiscarded);
+    EXPECT_EQ(place(48), plWaste);
+    EXPECT_EQ(place(49), plWasteBelow);
+    play("48 22");
+    EXPECT_EQ(place(49), plWaste);
+    play("49 23");
+    EXPECT_EQ(game->openWasteCard(), 50); // the top of the collapsed cards
+    play("50 24");
+    EXPECT_EQ(place(50), plDiscarded);
+    EXPECT_EQ(game->openWasteCard(), 51);
+
+    // What was paired away never comes back.
+    play("F4");
+    EXPECT_EQ(st().stockCount, 20);
+    for (int c : {47, 48, 49, 50})
+        EXPECT_EQ(place(c), plDiscarded);
+    EXPECT_EQ(st().stock[20], 52);
+    EXPECT_EQ(st().stock[19], 51);
+}
+
+TEST_F(TableTest, ShortFanAfterARedealOfTwentyThreeCards) {
+    game->setDrawThree(1);
+    game->setScoreMode(smStandard);
+    deal({{50, "Kh"}, {29, "Ks"}});
+    play("t 50"); // the King on the first fan's top is paired away
+    for (int i = 0; i < 7; ++i)
+        play("t");
+    ASSERT_EQ(st().stockCount, 0);
+    play("F4");
+    ASSERT_EQ(st().stockCount, 23);
+    for (int i = 0; i < 7; ++i)
+        play("t");
+    play("t");
+    SCOPED_TRACE(dump().toStdString());
+    EXPECT_EQ(st().lastFanCount, 2);
+    EXPECT_EQ(st().fanCount, 2);
+    const int top = st().waste[st().wasteCount];
+    const int beneath = st().waste[st().wasteCount - 1];
+    EXPECT_EQ(top, 29); // the second King, turned last
+    play("29");
+    EXPECT_EQ(place(beneath), plWaste);
+    EXPECT_EQ(game->openWasteCard(), beneath);
+    for (int i = 1; i <= st().wasteCount; ++i)
+        EXPECT_NE(st().waste[i], 50);
+}
+
+TEST_F(TableTest, RedealCostCarriesOverAllRedealsOfAGame) {
+    game->setDrawThree(1);
+    game->setScoreMode(smStandard);
+    deal();
+    play("t F4"); // 3 cards at 4
+    EXPECT_EQ(st().clock.score, -50 - 12);
+    play("t t t F4"); // cards 4..12: four at 4, five at 5
+    EXPECT_EQ(st().clock.score, -50 - 12 - 41);
+
+    game->setDrawThree(0);
+    game->setShowDialog(false);
+    deal();
+    for (int i = 0; i < 24; ++i)
+        play("t");
+    const int before = st().clock.score;
+    play("F4");
+    EXPECT_EQ(before - st().clock.score, 420);
+}
+
+TEST_F(TableTest, CasinoOneCardHasOnePassThenOffersANewDeal) {
+    deal();
+    for (int i = 0; i < 24; ++i)
+        play("t");
+    EXPECT_EQ(scene().imagenew.cacheKey(), testBank().Imkrest().cacheKey());
+    EXPECT_FALSE(scene().menu.menurozdEnabled);
+    const QString before = dump();
+    host.answers = {false, false};
+    play("m t");
+    EXPECT_EQ(host.asked,
+              (std::vector<Question>{Question::CasinoNewDeal, Question::CasinoNewDeal}));
+    EXPECT_EQ(dump(), before);
+
+    host.answers = {true};
+    play("m");
+    EXPECT_TRUE(st().gameRunning);
+    EXPECT_EQ(st().stockCount, 24);
+    EXPECT_EQ(st().clock.score, -300);
+}
+
+TEST_F(TableTest, CasinoThreeCardsAllowsTwoRedeals) {
+    game->setDrawThree(1);
+    deal();
+    for (int pass = 1; pass <= 3; ++pass) {
+        SCOPED_TRACE(pass);
+        EXPECT_EQ(st().casinoPass, pass);
+        play("t");
+        EXPECT_EQ(scene().menu.menurozdEnabled, pass < 3);
+        for (int i = 0; i < 7; ++i)
+            play("t");
+        const QImage& marker = pass < 3 ? testBank().impusto() : testBank().Imkrest();
+        EXPECT_EQ(scene().imagenew.cacheKey(), marker.cacheKey());
+        if (pass < 3)
+            play("F4");
+    }
+    host.answers = {false};
+    play("F4");
+    EXPECT_EQ(host.asked.size(), 1u);
+    EXPECT_EQ(st().casinoPass, 3);
+}
+
+TEST_F(TableTest, StandardRedealsWithoutLimit) {
+    game->setScoreMode(smStandard);
+    deal();
+    for (int pass = 1; pass <= 4; ++pass) {
+        for (int i = 0; i < 24; ++i)
+            play("t");
+        EXPECT_EQ(scene().imagenew.cacheKey(), testBank().impusto().cacheKey());
+        play("m"); // the empty stock place redeals
+        EXPECT_EQ(st().stockCount, 24);
+        EXPECT_EQ(scene().imagenew.cacheKey(), testBank().back(2).cacheKey());
+    }
+    EXPECT_TRUE(host.asked.empty());
+}
+
+TEST_F(TableTest, StockPlaceAndTableClicksInEveryState) {
+    // Before the first game the stock place deals, like F2.
+    play("m");
+    EXPECT_TRUE(st().gameRunning);
+
+    // The table with no game running deals and turns the first card.
+    game = std::make_unique<Game>(testBank(), host, [this] { return timeOfDay; });
+    play("t");
+    EXPECT_TRUE(st().gameRunning);
+    EXPECT_EQ(st().wasteCount, 1);
+    EXPECT_EQ(st().waste[1], 52);
+
+    // A waste card selected at a redeal goes back unselected, face down.
+    game->setScoreMode(smStandard);
+    play("52");
+    if (st().cards[52].rank != kKingRank) {
+        ASSERT_TRUE(st().selectionActive);
+        play("F4");
+        EXPECT_FALSE(st().selectionActive);
+        EXPECT_FALSE(scene().frameVisible);
+        EXPECT_EQ(place(52), plStock);
+    }
+}
+
+TEST_F(TableTest, EmptyStockAndWasteThenTheTableDoesNothing) {
+    game->setScoreMode(smStandard);
+    deal();
+    game->N131Click();
+    // Pair every stock card away with a pyramid card, keeping the apex.
+    for (int i = 0; i < 24; ++i) {
+        for (int n = 2; n <= 28; ++n) // Kings in the pyramid go first
+            if (place(n) == plOpen && st().cards[n].rank == kKingRank)
+                game->ImageClick(n);
+        play("t");
+        const int w = game->openWasteCard();
+        if (st().cards[w].rank == kKingRank) {
+            game->ImageClick(w);
+            continue;
+        }
+        for (int n = 28; n >= 2; --n)
+            if (place(n) == plOpen && st().cards[n].rank != kKingRank) {
+                game->ImageClick(w);
+                game->ImageClick(n);
+                break;
+            }
+    }
+    ASSERT_EQ(st().stockCount, 0);
+    ASSERT_EQ(game->openWasteCard(), 0) << dump().toStdString();
+    const int score = st().clock.score;
+    play("m"); // a redeal that returns nothing and costs nothing
+    EXPECT_EQ(st().clock.score, score);
+    EXPECT_EQ(st().wasteCount, 0);
+    EXPECT_EQ(scene().imagenew.cacheKey(), testBank().back(2).cacheKey());
+    const QString before = dump();
+    play("t");
+    EXPECT_EQ(dump(), before);
+    int open = 0;
+    for (int n = 2; n <= 28 && !open; ++n)
+        if (place(n) == plOpen && st().cards[n].rank != kKingRank)
+            open = n;
+    ASSERT_NE(open, 0);
+    play(QString::number(open));
+    EXPECT_EQ(st().selectedCard, open);
+    host.answers = {false};
+    play("m"); // now the place asks for a new game
+    EXPECT_EQ(host.asked, std::vector<Question>{Question::NewGame});
+}
