@@ -1,0 +1,34 @@
+#include "Placement.h"
+
+#include <cstdint>
+
+namespace {
+
+// Sums of screen coordinates are formed in 64 bits so that absurd window or
+// screen sizes cannot wrap around and flip a comparison.
+int half(std::int64_t v) {
+    return int(v / 2);
+} // integer division truncates toward zero
+
+int keepAxis(int position, int size, int margin, int screenSize) {
+    if (position < margin)
+        return margin;
+    if (std::int64_t(position) + size + margin > screenSize)
+        return int(std::int64_t(screenSize) - size - margin);
+    return position;
+}
+
+} // namespace
+
+QPoint placedialog(int mainLeft, int mainTop, int mainWidth, int mainHeight, int windowWidth,
+                   int windowHeight, int margin, int screenWidth, int screenHeight) {
+    const int x = int(mainLeft + std::int64_t(half(std::int64_t(mainWidth) - windowWidth)));
+    const int y = int(mainTop + std::int64_t(half(std::int64_t(mainHeight) - windowHeight)));
+    return keeponscreen(x, y, windowWidth, windowHeight, margin, screenWidth, screenHeight);
+}
+
+QPoint keeponscreen(int left, int top, int windowWidth, int windowHeight, int margin,
+                    int screenWidth, int screenHeight) {
+    return {keepAxis(left, windowWidth, margin, screenWidth),
+            keepAxis(top, windowHeight, margin, screenHeight)};
+}
