@@ -1,6 +1,15 @@
+#include "Form1.h"
+#include "Windows.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Zarvek"));
+    QApplication::setOrganizationName(QStringLiteral("Velmoran"));
+    createWindows();
+    Form1->show();
+    const int result = QApplication::exec();
+    destroyWindows();
+    return result;
 }

@@ -1,0 +1,3 @@
+#include "About01.h"
+
+Taboutform* aboutform = nullptr;

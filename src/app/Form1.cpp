@@ -1,0 +1,154 @@
+// The main window: creation, first showing, resizing, keys and the commands
+// that are the window's own (help, exit, deck, the game's hand-offs).
+#include "Form1.h"
+
+#include "ClickArea.h"
+#include "Formbank.h"
+#include "HelpWindow.h"
+#include "PanelLayout.h"
+#include "PictureControl.h"
+#include "Smena.h"
+#include "Texts.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QStatusBar>
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+    FormCreate();
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::FormCreate() {
+    setWindowTitle(QStringLiteral("Zarvek"));
+    resize(630, 440);
+    move(5, 20);
+    createMenus();
+    createTable();
+    createStatusBar();
+    TimerGame.setInterval(1000);
+    connect(&TimerGame, &QTimer::timeout, this, &TForm1::TimerGameTimer);
+    // Key preview: the window sees every key before the focused control.
+    qApp->installEventFilter(this);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown) {
+        shown = true;
+        FormShow();
+    }
+}
+
+void TForm1::FormShow() {
+    // The pointing hand, registered under its number for the cards to use.
+    cursors[kHandCursorNumber] =
+        QCursor(QPixmap::fromImage(BankForm->rukaImage()), TBankForm::rukaHotSpot().x(),
+                TBankForm::rukaHotSpot().y());
+    engine = std::make_unique<Game>(*BankForm, *this, timeOfDay);
+    Imagenew->setPicture(BankForm->impusto());
+    Imagelast->setPicture(BankForm->impusto());
+    applySettings();
+    loadmyres();
+    syncScene();
+}
+
+void TForm1::applySettings() {
+    engine->setScoreMode(options.scoreMode);
+    engine->setDrawThree(options.drawThree);
+    engine->setSaveScore(options.saveScore);
+    engine->setShowDialog(options.showDialog);
+    engine->setNewCards(options.newCards);
+    engine->setHandCursor(options.cursor ? kHandCursorNumber : kDefaultCursor);
+    engine->loaddeckimage(options.deck);
+    setpopup();
+}
+
+QCursor TForm1::cursorFor(int number) const {
+    const auto it = cursors.find(number);
+    return it == cursors.end() ? QCursor(Qt::ArrowCursor) : it->second;
+}
+
+void TForm1::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm1::FormResize() {
+    // The client area includes the status bar, as the table is laid out over it.
+    const int bar = statusBar()->isVisible() ? statusBar()->height() : 0;
+    const QWidget* client = centralWidget();
+    const QPoint pos = panelPosition(client->width(), client->height() + bar, PanelMain->width(),
+                                     PanelMain->height(), bar);
+    PanelMain->move(pos);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    if (!key || !engine || !watched->isWidgetType() ||
+        static_cast<QWidget*>(watched)->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    const auto* k = static_cast<QKeyEvent*>(event);
+    if (k->isAutoRepeat()) // the key is still held
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto chord = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+        if (k->key() == Qt::Key_Q && (k->modifiers() & ~Qt::KeypadModifier) == chord)
+            engine->setAlwaysThirteen(true);
+    } else {
+        // Letting go of any key ends the test mode, whoever switched it on.
+        engine->setAlwaysThirteen(false);
+    }
+    return false;
+}
+
+void TForm1::N3Click() {
+    close();
+}
+
+void TForm1::N13Click() {
+    if (!help)
+        help = new HelpWindow(this);
+    help->showContents(langtext(1));
+}
+
+void TForm1::menudeckClick() {
+    Formsmena->firstrub(frameGeometry().left(), frameGeometry().top(), frameGeometry().width(),
+                        frameGeometry().height(), options.deck);
+    const int chosen = Formsmena->whatrub();
+    if (chosen < 1)
+        return;
+    options.deck = chosen;
+    act([&] { engine->changeBack(chosen); });
+}
+
+bool TForm1::ask(Question question) {
+    int text = 114, caption = 115;
+    QMessageBox::Icon icon = QMessageBox::Question;
+    if (question == Question::CasinoNewDeal) {
+        text = 120;
+        caption = 121;
+        icon = QMessageBox::Information;
+    } else if (question == Question::ResetScore) {
+        text = 122;
+        caption = 123;
+    }
+    QMessageBox box(icon, langtext(caption), langtext(text), QMessageBox::Yes | QMessageBox::No,
+                    this);
+    box.setDefaultButton(QMessageBox::Yes);
+    // The game clock keeps ticking while the question is open.
+    return box.exec() == QMessageBox::Yes;
+}
+
+void TForm1::readscore() {
+    const GameState& s = engine->state();
+    wonGames.push_back({s.clock.scoreMode, s.clock.score, s.clock.gameSeconds});
+}

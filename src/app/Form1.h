@@ -1,0 +1,117 @@
+#pragma once
+
+#include "Game.h"
+#include "Settings.h"
+
+#include <QCursor>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <map>
+#include <memory>
+#include <vector>
+
+class ClickArea;
+class HelpWindow;
+class PictureControl;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+
+// The main window: the green card table with its menus, status bar and the
+// game clock. It owns the game and mirrors the game's scene after every
+// click, key, command and tick; the rules themselves live in the engine.
+class TForm1 : public QMainWindow, public GameHost {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    Game& game() { return *engine; }
+    // Where new games take the time of day that seeds their shuffle; tests fix it.
+    static inline TimeOfDaySource timeOfDay = systemTimeOfDay();
+    Settings& settings() { return options; }
+
+    // Components, under their form names.
+    QWidget* PanelMain;
+    PictureControl* Imagenew;  // the stock place
+    PictureControl* Imagelast; // the discard place
+    QFrame* frameBevel;        // the selection frame
+    QTimer TimerGame;
+    std::array<QLabel*, 3> StatusGameBar{};
+    // The 52 card pictures, created at the first new game; slot 0 unused.
+    std::array<PictureControl*, kCardCount + 1> cardImages{};
+
+    QMenu* N1;  // File
+    QMenu* N12; // Game
+    QMenu* N4;  // Test
+    QMenu* Popup1;
+    QAction *menuopt, *menudeck, *N13, *N11, *N3;
+    QAction *N21, *menurozd, *menupause, *menuwinn, *menupscore, *menunilscore;
+    QAction *N5, *N7, *N131;
+    QAction *N9, *peretminus, *popmenurozd;
+
+    // Writes every text of the current language into the windows.
+    void loadmyres();
+    // Attaches the popup menu while the option is on.
+    void setpopup();
+    // The cursor registered under a number: 0 the arrow, 7001 the hand.
+    QCursor cursorFor(int number) const;
+
+    // GameHost
+    bool ask(Question question) override;
+    void readscore() override;
+
+    // The last won game handed over to the records.
+    struct Result {
+        int scoreMode = 0;
+        int score = 0;
+        int seconds = 0;
+    };
+    std::vector<Result> wonGames;
+
+public Q_SLOTS:
+    void N21Click();
+    void N3Click();
+    void N13Click();
+    void menudeckClick();
+    void ImageClick(PictureControl* control);
+    void ImagenewClick();
+    void PanelMainClick();
+    void TimerGameTimer();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+    void FormResize();
+    void createMenus();
+    void createTable();
+    void createStatusBar();
+    void applySettings();
+    // Runs one engine operation and then brings the window in line with it.
+    template <typename Operation> void act(Operation operation) {
+        operation();
+        syncScene();
+    }
+    void syncScene();
+    void syncCards();
+    void syncMenus();
+
+    Settings options;
+    std::unique_ptr<Game> engine;
+    std::map<int, QCursor> cursors;
+    std::vector<int> shownStacking;
+    std::array<int, kCardCount + 1> shownCursors{};
+    HelpWindow* help = nullptr;
+    bool shown = false;
+};
+
+// The main window of the run.
+extern TForm1* Form1;

@@ -1,0 +1,102 @@
+// The main menu, the popup menu, their texts in the current language and
+// their enabled and visible states.
+#include "Form1.h"
+
+#include "Smena.h"
+#include "Texts.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+void TForm1::createMenus() {
+    N1 = menuBar()->addMenu(QString());
+    menuopt = N1->addAction(QString());
+    menudeck = N1->addAction(QString(), this, &TForm1::menudeckClick);
+    N1->addSeparator();
+    N13 = N1->addAction(QString(), QKeySequence(Qt::Key_F1), this, &TForm1::N13Click);
+    N11 = N1->addAction(QString());
+    N11->setShortcut(Qt::Key_F12);
+    N1->addSeparator();
+    N3 = N1->addAction(QString(), this, &TForm1::N3Click);
+    // Options and About arrive with their dialogs; until then they say so by
+    // being unavailable rather than opening an empty window.
+    menuopt->setEnabled(false);
+    N11->setEnabled(false);
+
+    N12 = menuBar()->addMenu(QString());
+    N21 = N12->addAction(QString(), QKeySequence(Qt::Key_F2), this, &TForm1::N21Click);
+    N12->addSeparator();
+    menurozd = N12->addAction(QString(), QKeySequence(Qt::Key_F4), this,
+                              [this] { act([this] { engine->menurozdClick(); }); });
+    menupause = N12->addAction(QString(), QKeySequence(Qt::Key_F5), this,
+                               [this] { act([this] { engine->menupauseClick(); }); });
+    N12->addSeparator();
+    menuwinn = N12->addAction(QString());
+    menuwinn->setShortcut(Qt::Key_F9);
+    menuwinn->setEnabled(false); // the winners tables arrive with their dialog
+    menupscore = N12->addSeparator();
+    menunilscore =
+        N12->addAction(QString(), this, [this] { act([this] { engine->menunilscoreClick(); }); });
+
+    // The Test menu keeps its texts in every language.
+    N4 = menuBar()->addMenu(QStringLiteral("Test"));
+    N5 = N4->addAction(QStringLiteral("Победа"), this,
+                       [this] { act([this] { engine->N5Click(); }); });
+    N4->addSeparator();
+    N7 = N4->addAction(QStringLiteral("Нет игры"), this,
+                       [this] { act([this] { engine->N7Click(); }); });
+    N4->addSeparator();
+    N131 = N4->addAction(QStringLiteral("Всегда 13"), this,
+                         [this] { act([this] { engine->N131Click(); }); });
+    N131->setCheckable(true);
+
+    Popup1 = new QMenu(this);
+    N9 = Popup1->addAction(QString(), this, &TForm1::N21Click);
+    peretminus = Popup1->addSeparator();
+    popmenurozd =
+        Popup1->addAction(QString(), this, [this] { act([this] { engine->menurozdClick(); }); });
+    // The popup shows the keys, but they act through the main menu.
+    for (QAction* a : {N9, popmenurozd})
+        a->setShortcutContext(Qt::WidgetShortcut);
+    N9->setShortcut(Qt::Key_F2);
+    popmenurozd->setShortcut(Qt::Key_F4);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { Popup1->popup(mapToGlobal(pos)); });
+}
+
+void TForm1::setpopup() {
+    setContextMenuPolicy(options.showPopUp ? Qt::CustomContextMenu : Qt::PreventContextMenu);
+}
+
+void TForm1::loadmyres() {
+    N1->setTitle(langtext(103));
+    menuopt->setText(langtext(104));
+    menudeck->setText(langtext(105));
+    N13->setText(langtext(106));
+    N11->setText(langtext(107));
+    N3->setText(langtext(108));
+    N12->setTitle(langtext(109));
+    N21->setText(langtext(129));
+    menurozd->setText(langtext(110));
+    menupause->setText(langtext(111));
+    menuwinn->setText(langtext(112));
+    menunilscore->setText(langtext(113));
+    N9->setText(langtext(129));
+    popmenurozd->setText(langtext(110));
+    setWindowTitle(langtext(102));
+    Formsmena->setWindowTitle(langtext(190));
+    Formsmena->BitBtn1->setText(langtext(191));
+    Formsmena->BitBtn2->setText(langtext(192));
+}
+
+void TForm1::syncMenus() {
+    const MenuState& m = engine->scene().menu;
+    menurozd->setEnabled(m.menurozdEnabled);
+    popmenurozd->setEnabled(m.popmenurozdEnabled);
+    peretminus->setVisible(m.peretminusVisible);
+    menupause->setEnabled(m.menupauseEnabled);
+    menupscore->setVisible(m.menupscoreVisible);
+    menunilscore->setVisible(m.menunilscoreVisible);
+    N131->setChecked(m.N131Checked);
+}

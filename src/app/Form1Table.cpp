@@ -1,0 +1,126 @@
+// The playing panel and the status bar: building them, forwarding their
+// clicks to the game and mirroring the game's scene on them.
+#include "Form1.h"
+
+#include "ClickArea.h"
+#include "Formbank.h"
+#include "PictureControl.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QStatusBar>
+
+void TForm1::createTable() {
+    auto* client = new ClickArea(this);
+    setCentralWidget(client);
+    connect(client, &ClickArea::clicked, this, &TForm1::PanelMainClick);
+
+    auto* panel = new ClickArea(client);
+    panel->setFixedSize(613, 357);
+    connect(panel, &ClickArea::clicked, this, &TForm1::PanelMainClick);
+    PanelMain = panel;
+
+    Imagenew = new PictureControl(0, PanelMain);
+    Imagenew->setGeometry(10, 10, kCardWidth, kCardHeight);
+    connect(Imagenew, &PictureControl::clicked, this, &TForm1::ImagenewClick);
+    Imagelast = new PictureControl(-1, PanelMain);
+    Imagelast->setGeometry(530, 10, kCardWidth, kCardHeight);
+    connect(Imagelast, &PictureControl::clicked, this, &TForm1::ImageClick);
+
+    frameBevel = new QFrame(PanelMain);
+    frameBevel->setFrameShape(QFrame::Box);
+    frameBevel->setLineWidth(2);
+    QPalette framePalette = frameBevel->palette();
+    framePalette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    frameBevel->setPalette(framePalette);
+    // The frame is drawn over the card but never takes its clicks.
+    frameBevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frameBevel->hide();
+}
+
+void TForm1::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSize(8);
+    bar->setFont(font);
+    const int widths[3] = {100, 200, 50};
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = new QLabel(bar);
+        panel->setFixedWidth(widths[i]);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setAlignment((i == 2 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        bar->addWidget(panel);
+        StatusGameBar[size_t(i)] = panel;
+    }
+}
+
+void TForm1::N21Click() {
+    act([this] { engine->N21Click(); });
+}
+void TForm1::ImagenewClick() {
+    act([this] { engine->ImagenewClick(); });
+}
+void TForm1::PanelMainClick() {
+    act([this] { engine->PanelMainClick(); });
+}
+void TForm1::TimerGameTimer() {
+    act([this] { engine->TimerGameTimer(); });
+}
+
+void TForm1::ImageClick(PictureControl* control) {
+    act([&] { engine->ImageClick(control->tag()); });
+}
+
+void TForm1::syncScene() {
+    const Scene& sc = engine->scene();
+    syncCards();
+    if (Imagenew->picture().cacheKey() != sc.imagenew.cacheKey())
+        Imagenew->setPicture(sc.imagenew);
+    frameBevel->setGeometry(sc.frameRect);
+    frameBevel->setVisible(sc.frameVisible);
+    for (size_t i = 0; i < 3; ++i)
+        StatusGameBar[i]->setText(sc.panels[i]);
+    syncMenus();
+    // Starting a running clock again would shift its ticks; only switch it.
+    if (sc.timerEnabled && !TimerGame.isActive())
+        TimerGame.start();
+    else if (!sc.timerEnabled && TimerGame.isActive())
+        TimerGame.stop();
+}
+
+void TForm1::syncCards() {
+    const Scene& sc = engine->scene();
+    if (!sc.cardsCreated)
+        return;
+    if (!cardImages[1]) {
+        for (int n = 1; n <= kCardCount; ++n) {
+            auto* card = new PictureControl(n, PanelMain);
+            card->setFixedSize(kCardWidth, kCardHeight);
+            connect(card, &PictureControl::clicked, this, &TForm1::ImageClick);
+            card->show();
+            cardImages[size_t(n)] = card;
+        }
+    }
+    for (int n = 1; n <= kCardCount; ++n) {
+        PictureControl* card = cardImages[size_t(n)];
+        const CardPicture& picture = sc.cards[size_t(n)];
+        card->move(picture.pos);
+        if (card->picture().cacheKey() != picture.image.cacheKey())
+            card->setPicture(picture.image);
+        if (shownCursors[size_t(n)] != picture.cursor) {
+            card->setCursor(cursorFor(picture.cursor));
+            shownCursors[size_t(n)] = picture.cursor;
+        }
+    }
+    if (shownStacking != sc.stacking) {
+        for (int item : sc.stacking) {
+            if (item == kFrameItem)
+                frameBevel->raise();
+            else
+                cardImages[size_t(item)]->raise();
+        }
+        shownStacking = sc.stacking;
+    }
+}

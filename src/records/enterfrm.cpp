@@ -1,0 +1,3 @@
+#include "enterfrm.h"
+
+TFormEnter* FormEnter = nullptr;

@@ -1,0 +1,3 @@
+#include "frmvict.h"
+
+TFormVict* FormVict = nullptr;

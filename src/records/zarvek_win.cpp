@@ -1,0 +1,3 @@
+#include "zarvek_win.h"
+
+TFormwin* Formwin = nullptr;

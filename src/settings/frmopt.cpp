@@ -1,0 +1,3 @@
+#include "frmopt.h"
+
+TFormOptions* FormOptions = nullptr;

@@ -1,0 +1,3 @@
+#include "selectlng.h"
+
+TFormSelLang* FormSelLang = nullptr;
