@@ -12,15 +12,12 @@ ClickArea::ClickArea(QWidget* parent) : QWidget(parent) {
 }
 
 void ClickArea::mousePressEvent(QMouseEvent* event) {
-    pressed = event->button() == Qt::LeftButton;
+    tracker.press(event);
     event->accept();
 }
 
 void ClickArea::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed = false;
     event->accept();
-    if (click)
+    if (tracker.release(event, rect()))
         Q_EMIT clicked();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickTracker.h"
+
 #include <QWidget>
 
 // A plain surface that reports left clicks (press and release over it): the
@@ -17,5 +19,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    bool pressed = false;
+    ClickTracker tracker;
 };

@@ -21,16 +21,12 @@ void PictureControl::paintEvent(QPaintEvent*) {
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
-    pressed = event->button() == Qt::LeftButton;
+    tracker.press(event);
     event->accept();
 }
 
 void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
-    // Like a button: dragging off the picture before letting go cancels the click.
-    const bool click = pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed = false;
     event->accept();
-    if (click)
+    if (tracker.release(event, rect()))
         Q_EMIT clicked(this);
 }

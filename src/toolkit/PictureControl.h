@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ClickTracker.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -30,5 +32,5 @@ protected:
 private:
     int number;
     QImage image;
-    bool pressed = false;
+    ClickTracker tracker;
 };
