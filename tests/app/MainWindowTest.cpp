@@ -11,6 +11,7 @@
 #include "zarvek_win.h"
 
 #include <QMenu>
+#include <QContextMenuEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -142,4 +143,26 @@ TEST_F(WindowTest, KeyChordHoldsTheTestFlagUntilAnyKeyIsReleased) {
     QTest::keyClick(Form1, Qt::Key_A);
     EXPECT_FALSE(game().state().alwaysThirteen);
     EXPECT_TRUE(Form1->N131->isChecked());
+}
+
+TEST_F(WindowTest, RightClickOpensThePopupOnlyWhileTheOptionIsOn) {
+    auto rightClick = [] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 200),
+                                Form1->centralWidget()->mapToGlobal(QPoint(300, 200)));
+        QApplication::sendEvent(Form1->centralWidget(), &event);
+    };
+    rightClick();
+    EXPECT_TRUE(Form1->Popup1->isVisible());
+    EXPECT_EQ(Form1->N9->text(), "&New game ");
+    Form1->Popup1->hide();
+
+    Form1->settings().showPopUp = false;
+    Form1->setpopup();
+    rightClick();
+    EXPECT_FALSE(Form1->Popup1->isVisible());
+    key(Qt::Key_F2); // the keys still work
+    EXPECT_TRUE(game().state().gameRunning);
+
+    Form1->N3->trigger(); // Exit closes the main window
+    EXPECT_FALSE(Form1->isVisible());
 }
