@@ -1,0 +1,55 @@
+#include "ArtSources.h"
+
+#include "resources.h"
+
+#include <QString>
+#include <QSvgRenderer>
+
+namespace {
+
+const char* const kSuitNames[] = {"hearts", "diamonds", "clubs", "spades"};
+const char* const kCourtNames[] = {"jack", "queen", "king"};
+
+// Backs whose design is a woven pattern are drawn in code; the rest are pictures.
+const char* const kBackFiles[] = {nullptr,           nullptr,       "robot",  "roses",
+                                  "climbing-leaves", "clown-fish",  "reef",   "seashell",
+                                  "blossom",         "fan-of-aces", "castle", "palm-beach"};
+
+std::unique_ptr<QSvgRenderer> load(const QString& path) {
+    auto renderer = std::make_unique<QSvgRenderer>(path);
+    // A missing file is a build mistake, not a user error: fail loudly in tests.
+    Q_ASSERT_X(renderer->isValid(), "ArtSources", qPrintable(path));
+    return renderer;
+}
+
+} // namespace
+
+ArtSources::ArtSources() {
+    initZarvekResources();
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int face = 11; face <= 13; ++face)
+            courts[size_t((suit - 1) * 3 + face - 11)] =
+                load(QStringLiteral(":/art/court/%1-%2.svg")
+                         .arg(QLatin1String(kCourtNames[face - 11]),
+                              QLatin1String(kSuitNames[suit - 1])));
+    for (int n = 1; n <= 12; ++n)
+        if (kBackFiles[n - 1])
+            backs[size_t(n - 1)] = load(QStringLiteral(":/art/backs/%1-%2.svg")
+                                            .arg(n, 2, 10, QLatin1Char('0'))
+                                            .arg(QLatin1String(kBackFiles[n - 1])));
+    ace = load(QStringLiteral(":/art/ace-of-spades.svg"));
+}
+
+ArtSources::~ArtSources() = default;
+
+QSvgRenderer& ArtSources::court(int suit, int face) const {
+    return *courts[size_t((suit - 1) * 3 + face - 11)];
+}
+
+QSvgRenderer& ArtSources::aceOfSpades() const {
+    return *ace;
+}
+
+QSvgRenderer* ArtSources::backMotif(int n) const {
+    return backs[size_t(n - 1)].get();
+}
