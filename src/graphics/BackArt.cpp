@@ -1,6 +1,6 @@
 #include "BackArt.h"
 
-#include "ArtSources.h"
+#include "ArtKit.h"
 #include "CardArt.h"
 
 #include <QPainter>
@@ -14,8 +14,8 @@ constexpr QRectF kDesign(4, 4, 63, 88);
 
 } // namespace
 
-QImage paintBackPicture(const ArtSources& art, int n, qreal ratio) {
-    QImage img = blankCardPicture(ratio);
+QImage paintBackPicture(const ArtKit& art, int n) {
+    QImage img = art.blankCard();
     {
         QPainter p(&img);
         prepareArtPainter(p);

@@ -3,11 +3,11 @@
 #include <QImage>
 #include <QRectF>
 
-class ArtSources;
+class ArtKit;
 class QPainter;
 
 // Card back n (1..12): a white border round the design, as on a printed card.
-QImage paintBackPicture(const ArtSources& art, int n, qreal ratio);
+QImage paintBackPicture(const ArtKit& art, int n);
 
 // The two woven designs drawn in code, filling `area` (BackPatternArt.cpp).
 void paintLatticeBack(QPainter& p, const QRectF& area);

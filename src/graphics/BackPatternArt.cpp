@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <cmath>
+
 void paintLatticeBack(QPainter& p, const QRectF& area) {
     p.fillRect(area, QColor(28, 66, 170));
     // Two fine diagonal lattices, red and a paler blue, offset by half a mesh
@@ -42,19 +44,25 @@ void paintWovenBack(QPainter& p, const QRectF& area) {
     p.fillRect(area, blueDark);
     // Basket weave: square cells alternate between two yellow strips running
     // across and two blue strips running down, each strip shaded like a ribbon.
+    // Cells are counted from one centred on the card, so the weave sits
+    // symmetrically in the border (nine whole cells across) and looks the
+    // same with the card turned round.
     constexpr qreal cell = 7.0;
     constexpr qreal strip = cell / 2;
-    int row = 0;
-    for (qreal y = area.top() - 1; y < area.bottom(); y += cell, ++row) {
-        int col = 0;
-        for (qreal x = area.left() - 2; x < area.right(); x += cell, ++col) {
+    const QPointF c = area.center();
+    const int half = int(std::ceil(area.height() / cell / 2)) + 1;
+    for (int row = -half; row < half; ++row) {
+        for (int col = -half; col < half; ++col) {
+            const qreal x = c.x() + (col - 0.5) * cell, y = c.y() + (row - 0.5) * cell;
+            if (x > area.right() || y > area.bottom() || x + cell < area.left() ||
+                y + cell < area.top())
+                continue;
             const bool across = (row + col) % 2 == 0;
             for (int k = 0; k < 2; ++k) {
                 QRectF r = across ? QRectF(x, y + k * strip, cell, strip)
                                   : QRectF(x + k * strip, y, strip, cell);
                 r.adjust(0.25, 0.25, -0.25, -0.25);
-                QLinearGradient g(across ? r.topLeft() : r.topLeft(),
-                                  across ? r.bottomLeft() : r.topRight());
+                QLinearGradient g(r.topLeft(), across ? r.bottomLeft() : r.topRight());
                 g.setColorAt(0, across ? yellowLight : blueLight);
                 g.setColorAt(0.5, across ? yellow : blue);
                 g.setColorAt(1, across ? yellowDark : blueDark);

@@ -1,6 +1,6 @@
 #include "FaceArt.h"
 
-#include "ArtSources.h"
+#include "ArtKit.h"
 #include "CardArt.h"
 #include "SuitArt.h"
 
@@ -68,7 +68,7 @@ const QPainterPath& rankGlyph(int face) {
     return glyphs[size_t(face - 2)];
 }
 
-void paintIndex(QPainter& p, int suit, int face) {
+void paintIndex(QPainter& p, ArtStamps& stamps, int suit, int face) {
     const QPainterPath& glyph = rankGlyph(face);
     const qreal width = glyph.boundingRect().width() * kIndexHeight;
     const qreal squeeze = width > kIndexMaxWidth ? kIndexMaxWidth / width : 1.0;
@@ -78,14 +78,10 @@ void paintIndex(QPainter& p, int suit, int face) {
             p.translate(71, 96);
             p.rotate(180);
         }
-        p.save();
-        p.translate(kIndexX, kIndexTop);
-        p.scale(kIndexHeight * squeeze, kIndexHeight);
-        p.setPen(Qt::NoPen);
-        p.setBrush(suitInk(suit));
-        p.drawPath(glyph);
-        p.restore();
-        paintSuit(p, suit, QPointF(kIndexX, kIndexSuitY), kIndexSuitHeight);
+        stamps.fill(p, glyph,
+                    QTransform(kIndexHeight * squeeze, 0, 0, kIndexHeight, kIndexX, kIndexTop),
+                    suitInk(suit));
+        paintSuit(p, stamps, suit, QPointF(kIndexX, kIndexSuitY), kIndexSuitHeight);
         p.restore();
     }
 }
@@ -129,29 +125,31 @@ const std::vector<Pip>& pipLayout(int face) {
     return layouts[size_t(face - 2)];
 }
 
-void paintPips(QPainter& p, int suit, int face) {
-    constexpr qreal top = 17.5, bottom = 78.5, left = 21.5, right = 49.5;
+void paintPips(QPainter& p, ArtStamps& stamps, int suit, int face) {
+    // Rows 60 apart put every pip of every layout on a whole pixel row, so the
+    // same few pip sprites serve the whole deck.
+    constexpr qreal top = 18, bottom = 78, left = 21.5, right = 49.5;
     constexpr qreal pipHeight = 13.0;
     for (const Pip& pip : pipLayout(face)) {
         const qreal x = pip.column == 'L' ? left : pip.column == 'R' ? right : kCardCentre.x();
         const qreal y = top + pip.row * (bottom - top);
-        paintSuit(p, suit, QPointF(x, y), pipHeight, pip.row > 0.5);
+        paintSuit(p, stamps, suit, QPointF(x, y), pipHeight, pip.row > 0.5);
     }
 }
 
-void paintAce(QPainter& p, const ArtSources& art, int suit) {
+void paintAce(QPainter& p, const ArtKit& art, int suit) {
     if (suit == 4) {
         // The ace of spades carries the deck's decoration.
         art.aceOfSpades().render(&p, QRectF(9.5, 12, 52, 72));
         return;
     }
-    paintSuit(p, suit, kCardCentre, 30);
+    paintSuit(p, art.stamps(), suit, kCardCentre, 30);
 }
 
 } // namespace
 
-QImage paintFacePicture(const ArtSources& art, int suit, int face, qreal ratio) {
-    QImage img = blankCardPicture(ratio);
+QImage paintFacePicture(const ArtKit& art, int suit, int face) {
+    QImage img = art.blankCard();
     {
         QPainter p(&img);
         prepareArtPainter(p);
@@ -160,8 +158,8 @@ QImage paintFacePicture(const ArtSources& art, int suit, int face, qreal ratio) 
         else if (face >= 11)
             paintCourtFigure(p, art, suit, face);
         else
-            paintPips(p, suit, face);
-        paintIndex(p, suit, face);
+            paintPips(p, art.stamps(), suit, face);
+        paintIndex(p, art.stamps(), suit, face);
     }
     paintTableCorners(img);
     return img;

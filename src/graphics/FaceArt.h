@@ -2,12 +2,12 @@
 
 #include <QImage>
 
-class ArtSources;
+class ArtKit;
 class QPainter;
 
 // A card face: suit 1..4 (hearts, diamonds, clubs, spades), face number 2..10
 // for pip cards, 11 Jack, 12 Queen, 13 King, 14 Ace.
-QImage paintFacePicture(const ArtSources& art, int suit, int face, qreal ratio);
+QImage paintFacePicture(const ArtKit& art, int suit, int face);
 
 // The court picture (face 11..13) inside its frame; drawn by CourtArt.cpp.
-void paintCourtFigure(QPainter& p, const ArtSources& art, int suit, int face);
+void paintCourtFigure(QPainter& p, const ArtKit& art, int suit, int face);

@@ -1,6 +1,6 @@
 #include "Formbank.h"
 
-#include "ArtSources.h"
+#include "ArtKit.h"
 #include "BackArt.h"
 #include "FaceArt.h"
 #include "MarkerArt.h"
@@ -14,13 +14,13 @@
 TBankForm* BankForm = nullptr;
 
 TBankForm::TBankForm(qreal devicePixelRatio) : ratio(devicePixelRatio) {
-    const ArtSources art; // every SVG parsed once, for all the pictures below
+    const ArtKit art(ratio); // every SVG parsed once, for all the pictures below
     pictures.reserve(kKrest + 1);
     for (int suit = 1; suit <= 4; ++suit)
         for (int face = 2; face <= 14; ++face)
-            pictures.push_back(paintFacePicture(art, suit, face, ratio));
+            pictures.push_back(paintFacePicture(art, suit, face));
     for (int n = 1; n <= kBackCount; ++n)
-        pictures.push_back(paintBackPicture(art, n, ratio));
+        pictures.push_back(paintBackPicture(art, n));
     pictures.push_back(paintJokerPicture(ratio));
     pictures.push_back(paintPustoPicture(ratio));
     pictures.push_back(paintKrestPicture(ratio));

@@ -1,8 +1,13 @@
 #include "SuitArt.h"
 
+#include "ArtStamps.h"
+
 #include <QPainter>
 
+#include <QTransform>
+
 #include <array>
+#include <initializer_list>
 
 namespace {
 
@@ -51,8 +56,18 @@ QPainterPath circle(QPointF centre, qreal r) {
     return p;
 }
 
-// Pieces are joined with united(): a plain winding fill would leave holes
-// where pieces drawn in opposite directions overlap.
+// Joins pieces into one outline. A plain winding fill would leave holes where
+// pieces drawn in opposite directions overlap; united() does not, but it
+// flattens curves with a fixed tolerance, so the union is taken at a large
+// scale to keep the lobes round.
+QPainterPath unite(std::initializer_list<QPainterPath> pieces) {
+    const QTransform up = QTransform::fromScale(1000, 1000);
+    QPainterPath all;
+    for (const QPainterPath& piece : pieces)
+        all = all.united(up.map(piece));
+    return up.inverted().map(all);
+}
+
 QPainterPath club() {
     const qreal r = 0.235;
     QPainterPath core;
@@ -62,11 +77,8 @@ QPainterPath club() {
     core.lineTo(-0.06, 0.26);
     core.lineTo(-0.2, 0.12);
     core.closeSubpath();
-    return circle({0, -0.255}, r)
-        .united(circle({-0.265, 0.1}, r))
-        .united(circle({0.265, 0.1}, r))
-        .united(core)
-        .united(stem(0.1));
+    return unite({circle({0, -0.255}, r), circle({-0.265, 0.1}, r), circle({0.265, 0.1}, r), core,
+                  stem(0.1)});
 }
 
 QPainterPath spade() {
@@ -79,7 +91,7 @@ QPainterPath spade() {
     body.cubicTo(-0.38, 0.39, -0.5, 0.3, -0.5, 0.13);
     body.cubicTo(-0.5, -0.12, -0.14, -0.3, 0, -0.5);
     body.closeSubpath();
-    return body.united(stem(0.2));
+    return unite({body, stem(0.2)});
 }
 
 } // namespace
@@ -97,17 +109,9 @@ const QPainterPath& suitShape(int suit) {
     return shapes[size_t(suit - 1)];
 }
 
-void paintSuit(QPainter& p, int suit, QPointF centre, qreal height, const QColor& ink,
+void paintSuit(QPainter& p, ArtStamps& stamps, int suit, QPointF centre, qreal height,
                bool upsideDown) {
-    p.save();
-    p.translate(centre);
-    p.scale(height, upsideDown ? -height : height);
-    p.setPen(Qt::NoPen);
-    p.setBrush(ink);
-    p.drawPath(suitShape(suit));
-    p.restore();
-}
-
-void paintSuit(QPainter& p, int suit, QPointF centre, qreal height, bool upsideDown) {
-    paintSuit(p, suit, centre, height, suitInk(suit), upsideDown);
+    stamps.fill(p, suitShape(suit),
+                QTransform(height, 0, 0, upsideDown ? -height : height, centre.x(), centre.y()),
+                suitInk(suit));
 }

@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QPointF>
 
+class ArtStamps;
 class QPainter;
 
 // The four suit symbols, shared by pips, indices, court frames and backs.
@@ -17,8 +18,8 @@ QColor suitInk(int suit);
 // The outline of a suit symbol, one unit tall and centred on the origin.
 const QPainterPath& suitShape(int suit);
 
-// Fills a suit symbol `height` logical pixels tall centred on `centre`; pips in
-// the lower half of a card are drawn upside down, as on a printed deck.
-void paintSuit(QPainter& p, int suit, QPointF centre, qreal height, bool upsideDown = false);
-void paintSuit(QPainter& p, int suit, QPointF centre, qreal height, const QColor& ink,
+// Fills a suit symbol `height` logical pixels tall centred on `centre` in the
+// suit's ink; pips in the lower half of a card are drawn upside down, as on a
+// printed deck.
+void paintSuit(QPainter& p, ArtStamps& stamps, int suit, QPointF centre, qreal height,
                bool upsideDown = false);

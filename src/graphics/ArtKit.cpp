@@ -1,4 +1,6 @@
-#include "ArtSources.h"
+#include "ArtKit.h"
+
+#include "CardArt.h"
 
 #include "resources.h"
 
@@ -18,13 +20,13 @@ const char* const kBackFiles[] = {nullptr,           nullptr,       "robot",  "r
 std::unique_ptr<QSvgRenderer> load(const QString& path) {
     auto renderer = std::make_unique<QSvgRenderer>(path);
     // A missing file is a build mistake, not a user error: fail loudly in tests.
-    Q_ASSERT_X(renderer->isValid(), "ArtSources", qPrintable(path));
+    Q_ASSERT_X(renderer->isValid(), "ArtKit", qPrintable(path));
     return renderer;
 }
 
 } // namespace
 
-ArtSources::ArtSources() {
+ArtKit::ArtKit(qreal ratio) : devicePixelRatio(ratio), blank(blankCardPicture(ratio)) {
     initZarvekResources();
     for (int suit = 1; suit <= 4; ++suit)
         for (int face = 11; face <= 13; ++face)
@@ -40,16 +42,16 @@ ArtSources::ArtSources() {
     ace = load(QStringLiteral(":/art/ace-of-spades.svg"));
 }
 
-ArtSources::~ArtSources() = default;
+ArtKit::~ArtKit() = default;
 
-QSvgRenderer& ArtSources::court(int suit, int face) const {
+QSvgRenderer& ArtKit::court(int suit, int face) const {
     return *courts[size_t((suit - 1) * 3 + face - 11)];
 }
 
-QSvgRenderer& ArtSources::aceOfSpades() const {
+QSvgRenderer& ArtKit::aceOfSpades() const {
     return *ace;
 }
 
-QSvgRenderer* ArtSources::backMotif(int n) const {
+QSvgRenderer* ArtKit::backMotif(int n) const {
     return backs[size_t(n - 1)].get();
 }
