@@ -10,7 +10,6 @@
 #include <QPainterPath>
 #include <QSvgRenderer>
 
-#include <array>
 #include <vector>
 
 namespace {
@@ -86,54 +85,35 @@ void paintIndex(QPainter& p, ArtStamps& stamps, int suit, int face) {
     }
 }
 
-// Pip positions as on a printed deck: three columns, rows as fractions of the
-// height between the top and bottom pip rows.
-struct Pip {
-    char column; // 'L', 'C', 'R'
-    qreal row;   // 0 top .. 1 bottom
+// Pip places as on a printed deck, one row per face number 2..10: column L, C
+// or R, then the row in twelfths of the way from the top pip row to the
+// bottom one. Pips below the middle are turned upside down.
+const char* const kPipLayouts[] = {
+    "C0 C12",                           // 2
+    "C0 C6 C12",                        // 3
+    "L0 R0 L12 R12",                    // 4
+    "L0 R0 C6 L12 R12",                 // 5
+    "L0 R0 L6 R6 L12 R12",              // 6
+    "L0 R0 C3 L6 R6 L12 R12",           // 7
+    "L0 R0 C3 L6 R6 C9 L12 R12",        // 8
+    "L0 R0 L4 R4 C6 L8 R8 L12 R12",     // 9
+    "L0 R0 C2 L4 R4 L8 R8 C10 L12 R12", // 10
 };
 
-const std::vector<Pip>& pipLayout(int face) {
-    static const std::array<std::vector<Pip>, 9> layouts = {{
-        {{'C', 0}, {'C', 1}},
-        {{'C', 0}, {'C', 0.5}, {'C', 1}},
-        {{'L', 0}, {'R', 0}, {'L', 1}, {'R', 1}},
-        {{'L', 0}, {'R', 0}, {'C', 0.5}, {'L', 1}, {'R', 1}},
-        {{'L', 0}, {'R', 0}, {'L', 0.5}, {'R', 0.5}, {'L', 1}, {'R', 1}},
-        {{'L', 0}, {'R', 0}, {'C', 0.25}, {'L', 0.5}, {'R', 0.5}, {'L', 1}, {'R', 1}},
-        {{'L', 0}, {'R', 0}, {'C', 0.25}, {'L', 0.5}, {'R', 0.5}, {'C', 0.75}, {'L', 1}, {'R', 1}},
-        {{'L', 0},
-         {'R', 0},
-         {'L', 1 / 3.0},
-         {'R', 1 / 3.0},
-         {'C', 0.5},
-         {'L', 2 / 3.0},
-         {'R', 2 / 3.0},
-         {'L', 1},
-         {'R', 1}},
-        {{'L', 0},
-         {'R', 0},
-         {'C', 1 / 6.0},
-         {'L', 1 / 3.0},
-         {'R', 1 / 3.0},
-         {'L', 2 / 3.0},
-         {'R', 2 / 3.0},
-         {'C', 5 / 6.0},
-         {'L', 1},
-         {'R', 1}},
-    }};
-    return layouts[size_t(face - 2)];
-}
-
 void paintPips(QPainter& p, ArtStamps& stamps, int suit, int face) {
-    // Rows 60 apart put every pip of every layout on a whole pixel row, so the
-    // same few pip sprites serve the whole deck.
-    constexpr qreal top = 18, bottom = 78, left = 21.5, right = 49.5;
-    constexpr qreal pipHeight = 13.0;
-    for (const Pip& pip : pipLayout(face)) {
-        const qreal x = pip.column == 'L' ? left : pip.column == 'R' ? right : kCardCentre.x();
-        const qreal y = top + pip.row * (bottom - top);
-        paintSuit(p, stamps, suit, QPointF(x, y), pipHeight, pip.row > 0.5);
+    // Rows 60 apart put every twelfth on a whole pixel row, so the same few
+    // pip sprites serve the whole deck.
+    constexpr qreal top = 18, twelfth = 5, pipHeight = 13;
+    constexpr qreal left = 21.5, right = 49.5;
+    for (const char* c = kPipLayouts[face - 2]; *c;) {
+        const char column = *c++;
+        int row = 0;
+        while (*c >= '0' && *c <= '9')
+            row = row * 10 + (*c++ - '0');
+        while (*c == ' ')
+            ++c;
+        const qreal x = column == 'L' ? left : column == 'R' ? right : kCardCentre.x();
+        paintSuit(p, stamps, suit, QPointF(x, top + row * twelfth), pipHeight, row > 6);
     }
 }
 

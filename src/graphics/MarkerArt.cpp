@@ -8,14 +8,17 @@
 
 QImage paintJokerPicture(qreal ratio) {
     QImage img = blankCardPicture(ratio);
+    const QColor light(200, 200, 204), dark(128, 128, 134);
     {
         QPainter p(&img);
-        // A stipple of whole logical pixels, so it looks the same at every ratio.
-        const QColor light(200, 200, 204), dark(128, 128, 134);
         p.fillRect(QRectF(1, 1, 69, 94), light);
-        for (int y = 1; y < 95; ++y)
-            for (int x = 1 + y % 2; x < 70; x += 2)
-                p.fillRect(QRectF(x, y, 1, 1), dark);
+    }
+    // A stipple of whole logical pixels, so it looks the same at every ratio.
+    for (int y = 1; y < 95; ++y)
+        for (int x = 1 + y % 2; x < 70; x += 2)
+            setLogicalPixel(img, x, y, dark);
+    {
+        QPainter p(&img);
         prepareArtPainter(p);
         p.setPen(QPen(QColor(52, 52, 56), 1));
         p.setBrush(Qt::NoBrush);

@@ -3,7 +3,6 @@
 #include "ArtStamps.h"
 
 #include <QPainter>
-
 #include <QTransform>
 
 #include <array>
