@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -40,6 +41,11 @@ public:
     // The pointing-hand cursor "RUKA", 32 x 32 logical, hot spot on the finger tip.
     QImage rukaImage() const;
     static QPoint rukaHotSpot() { return {10, 6}; }
+
+    // The program icon, a golden pyramid behind a playing card: one square
+    // picture of `size` device pixels, or an icon holding the usual sizes.
+    static QImage programIconImage(int size);
+    static QIcon programIcon();
 
 private:
     static constexpr int kFaces = 52;
