@@ -92,6 +92,15 @@ void TForm1::FormResize() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint && watched == PanelMain && !cardsPainted) {
+        // The empty table is on the screen: now paint the cards and the icon,
+        // before the player can ask for the first deal.
+        cardsPainted = true;
+        QTimer::singleShot(0, this, [this] {
+            BankForm->paintCards();
+            setWindowIcon(TBankForm::programIcon());
+        });
+    }
     const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     if (!key || !engine || !watched->isWidgetType() ||
         static_cast<QWidget*>(watched)->window() != this)

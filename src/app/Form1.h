@@ -111,6 +111,7 @@ private:
     std::array<int, kCardCount + 1> shownCursors{};
     HelpWindow* help = nullptr;
     bool shown = false;
+    bool cardsPainted = false;
 };
 
 // The main window of the run.

@@ -4,7 +4,7 @@
 #include "Formbank.h"
 
 Game::Game(const TBankForm& bank, GameHost& host, TimeOfDaySource timeOfDay)
-    : bank(bank), host(host), timeOfDay(std::move(timeOfDay)), backPicture(&bank.back(2)) {
+    : bank(bank), host(host), timeOfDay(std::move(timeOfDay)) {
     // Until the first deal the stock place shows the same ring as an empty stock.
     sc.imagenew = bank.impusto();
     sc.stacking.push_back(kFrameItem);
@@ -24,7 +24,7 @@ void Game::newgame() {
     razdacha();
     ugol28();
     menuperet(false);
-    showImagenew(*backPicture, true);
+    showImagenew(backPicture(), true);
     if (s.clock.scoreMode == smStandard)
         sc.panels[0].clear();
     setTimer(true);

@@ -170,10 +170,12 @@ private:
     void nopause();
     void setTimer(bool on) { sc.timerEnabled = on; }
 
+    // The current back design, what face-down cards and a full stock show.
+    const QImage& backPicture() const;
+
     const TBankForm& bank;
     GameHost& host;
     TimeOfDaySource timeOfDay;
-    const QImage* backPicture;
     GameState s;
     Scene sc;
 };

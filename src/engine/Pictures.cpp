@@ -12,13 +12,16 @@ void Game::setPicture(int card, const QImage& picture) {
 
 void Game::loaddeckimage(int n) {
     s.deck = n;
-    backPicture = &bank.back(n);
+}
+
+const QImage& Game::backPicture() const {
+    return bank.back(s.deck);
 }
 
 void Game::loadalldeck() {
     for (int n = 1; n <= kCardCount; ++n)
         if (!s.cards[n].faceUp)
-            setPicture(n, *backPicture);
+            setPicture(n, backPicture());
 }
 
 void Game::loadfrontimage(int card) {
@@ -39,7 +42,7 @@ void Game::changeBack(int n) {
     loaddeckimage(n);
     loadalldeck();
     if (s.imagenewShowsBack)
-        sc.imagenew = *backPicture;
+        sc.imagenew = backPicture();
 }
 
 void Game::showImagenew(const QImage& picture, bool isBack) {

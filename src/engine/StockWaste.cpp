@@ -99,7 +99,7 @@ void Game::peretasowka() {
         newkazinogame();
         return;
     }
-    showImagenew(*backPicture, true);
+    showImagenew(backPicture(), true);
     if (s.clock.scoreMode == smCasino)
         ++s.casinoPass;
     endSelection();

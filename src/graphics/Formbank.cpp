@@ -13,24 +13,33 @@
 
 TBankForm* BankForm = nullptr;
 
-TBankForm::TBankForm(qreal devicePixelRatio) : ratio(devicePixelRatio) {
+TBankForm::TBankForm(qreal devicePixelRatio)
+    : ratio(devicePixelRatio), pictures(size_t(kKrest + 1)) {
+    pictures[kJoker] = paintJokerPicture(ratio);
+    pictures[kPusto] = paintPustoPicture(ratio);
+    pictures[kKrest] = paintKrestPicture(ratio);
+}
+
+void TBankForm::paintCards() const {
+    if (cardsPainted)
+        return;
+    cardsPainted = true;
     const ArtKit art(ratio); // every SVG parsed once, for all the pictures below
-    pictures.reserve(kKrest + 1);
+    size_t i = 0;
     for (int suit = 1; suit <= 4; ++suit)
         for (int face = 2; face <= 14; ++face)
-            pictures.push_back(paintFacePicture(art, suit, face));
+            pictures[i++] = paintFacePicture(art, suit, face);
     for (int n = 1; n <= kBackCount; ++n)
-        pictures.push_back(paintBackPicture(art, n));
-    pictures.push_back(paintJokerPicture(ratio));
-    pictures.push_back(paintPustoPicture(ratio));
-    pictures.push_back(paintKrestPicture(ratio));
+        pictures[i++] = paintBackPicture(art, n);
 }
 
 const QImage& TBankForm::imageOfMD(int suit, int rank) const {
+    paintCards();
     return pictures[size_t((suit - 1) * 13 + (rank - 1))];
 }
 
 const QImage& TBankForm::back(int n) const {
+    paintCards();
     return pictures[size_t(kFaces + n - 1)];
 }
 
@@ -48,6 +57,8 @@ QStringList TBankForm::pictureNames() {
 const QImage& TBankForm::picture(const QString& name) const {
     static const QStringList names = pictureNames();
     const qsizetype i = names.indexOf(name);
+    if (i < kJoker)
+        paintCards();
     return i < 0 ? ImJoker() : pictures[size_t(i)];
 }
 

@@ -47,6 +47,11 @@ public:
     static QImage programIconImage(int size);
     static QIcon programIcon();
 
+    // Faces and backs are painted on their first use, so the empty table (which
+    // needs only the markers) appears at once; the main window calls this
+    // right after its first paint, so no click ever waits for the art.
+    void paintCards() const;
+
 private:
     static constexpr int kFaces = 52;
     static constexpr int kJoker = kFaces + kBackCount;
@@ -54,7 +59,10 @@ private:
     static constexpr int kKrest = kJoker + 2;
 
     qreal ratio;
-    std::vector<QImage> pictures; // faces 0..51, backs 52..63, markers 64..66
+    // Faces 0..51, backs 52..63, markers 64..66; sized once, so references
+    // handed out stay valid when the faces and backs are filled in.
+    mutable std::vector<QImage> pictures;
+    mutable bool cardsPainted = false;
 };
 
 // The one store of the run, created second at start-up.

@@ -85,7 +85,8 @@ bool isArrow(int key) {
 
 TFormsmena::TFormsmena(const TBankForm& bank, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      bank(bank) {
     setModal(true);
     setSizeGripEnabled(false);
     setWindowTitle(QStringLiteral("Change deck"));
@@ -96,7 +97,6 @@ TFormsmena::TFormsmena(const TBankForm& bank, QWidget* parent)
 
     for (int n = 1; n <= kBacks; ++n) {
         auto* thumbnail = new PictureControl(n, this);
-        thumbnail->setPicture(bank.back(n)); // a shallow copy until its corners are painted
         connect(thumbnail, &PictureControl::clicked, this, &TFormsmena::clickdeck);
         images[size_t(n)] = thumbnail;
     }
@@ -124,6 +124,7 @@ void TFormsmena::firstrub(int mainLeft, int mainTop, int mainWidth, int mainHeig
 void TFormsmena::FormShow() {
     for (int k = 1; k <= kBacks; ++k) {
         images[size_t(k)]->setGeometry(QRect(thumbnailPos(k), QSize(W, H)));
+        images[size_t(k)]->setPicture(bank.back(k)); // a shallow copy until its corners are painted
         roundCorners(*images[size_t(k)]);
     }
 

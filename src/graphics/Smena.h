@@ -57,6 +57,7 @@ protected:
 private:
     void roundCorners(PictureControl& thumbnail);
 
+    const TBankForm& bank;
     std::array<PictureControl*, kBacks + 1> images{}; // slot 0 unused
     int selected = 1;
     int initial = 1;
