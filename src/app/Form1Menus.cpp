@@ -5,6 +5,7 @@
 #include "Smena.h"
 #include "Texts.h"
 
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -85,6 +86,7 @@ void TForm1::loadmyres() {
     N9->setText(langtext(129));
     popmenurozd->setText(langtext(110));
     setWindowTitle(langtext(102));
+    QGuiApplication::setApplicationDisplayName(langtext(101));
     Formsmena->setWindowTitle(langtext(190));
     Formsmena->BitBtn1->setText(langtext(191));
     Formsmena->BitBtn2->setText(langtext(192));

@@ -10,13 +10,14 @@
 #include "selectlng.h"
 #include "zarvek_win.h"
 
-#include <QMenu>
 #include <QContextMenuEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
 TEST_F(WindowTest, StartsWithAnEmptyTableMenusAndStatusBar) {
     EXPECT_EQ(Form1->windowTitle(), "Zarvek");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Zarvek");
     EXPECT_EQ(Form1->size(), QSize(630, 440));
     // Every window exists from the start, the dialogs hidden.
     for (QWidget* w : std::initializer_list<QWidget*>{Formsmena, aboutform, FormOptions, Formwin,

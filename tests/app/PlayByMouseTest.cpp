@@ -96,3 +96,27 @@ TEST_F(WindowTest, TestMenuWinsAGameByClicks) {
     EXPECT_EQ(Form1->wonGames[0].score, game().state().clock.score);
     EXPECT_EQ(card(1)->pos(), QPoint(530, 10));
 }
+
+TEST_F(WindowTest, DeckCommandAppliesTheChosenBackToFaceDownCardsOnly) {
+    key(Qt::Key_F2);
+    click(card(52)); // one card face up on the waste
+    auto chooseWith = [](QList<int> keys) {
+        QTimer::singleShot(0, [keys] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            for (int k : keys)
+                QTest::keyClick(dialog, Qt::Key(k));
+        });
+        Form1->menudeck->trigger();
+    };
+    const QImage waste = card(52)->picture();
+    chooseWith({Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}); // 2 -> 3 -> 9
+    EXPECT_EQ(Form1->settings().deck, 9);
+    EXPECT_EQ(card(51)->picture().pixel(35, 48), BankForm->back(9).pixel(35, 48));
+    EXPECT_EQ(Form1->Imagenew->picture().cacheKey(), BankForm->back(9).cacheKey());
+    EXPECT_EQ(card(52)->picture(), waste);
+
+    chooseWith({Qt::Key_Left, Qt::Key_Escape}); // cancelled: nothing changes
+    EXPECT_EQ(Form1->settings().deck, 9);
+    EXPECT_EQ(card(51)->picture().pixel(35, 48), BankForm->back(9).pixel(35, 48));
+}
