@@ -1,53 +1,25 @@
+// The card-back chooser, driven while it is modal: layout, keys, clicks, how
+// it closes, where it opens, and how its thumbnails look at 1x and 2x.
 #include "Smena.h"
 
 #include "../toolkit/QtPrinters.h"
 #include "Formbank.h"
-#include "LogicalPixels.h"
 #include "PictureControl.h"
 
-#include <QDir>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int W = TBankForm::kWidth;
-constexpr int H = TBankForm::kHeight;
-const QRect kMainWindow(100, 50, 630, 440);
-
-// Opens the chooser modally with `currentBack` chosen, runs `script` inside
-// its modal loop and returns whatrub(). The script must close the dialog.
-int runChooser(TFormsmena& dlg, int currentBack, const std::function<void()>& script,
-               const QRect& mainWindow = kMainWindow) {
-    QTimer::singleShot(0, &dlg, [&] {
-        script();
-        if (dlg.isVisible()) {
-            ADD_FAILURE() << "the script left the chooser open";
-            dlg.done(QDialog::Rejected);
-        }
-    });
-    dlg.firstrub(mainWindow.x(), mainWindow.y(), mainWindow.width(), mainWindow.height(),
-                 currentBack);
-    return dlg.whatrub();
-}
-
-// A key as the window system delivers it: to whichever widget has the focus.
-void press(TFormsmena& dlg, Qt::Key key) {
-    QTest::keyClick(dlg.windowHandle(), key);
-}
-
-void clickAt(TFormsmena& dlg, QWidget* widget) {
-    QTest::mouseClick(dlg.windowHandle(), Qt::LeftButton, {},
-                      widget->mapTo(&dlg, widget->rect().center()));
-}
 
 // Where the frame belongs when thumbnail n is chosen.
 QRect frameAround(const TFormsmena& dlg, int n) {
@@ -58,239 +30,142 @@ class Chooser : public testing::Test {
 protected:
     TBankForm bank;
     TFormsmena dlg{bank};
+    QRect mainWindow{100, 50, 630, 440};
+
+    // Opens the chooser with `back` chosen over mainWindow, runs `script`
+    // inside its modal loop and returns whatrub(). The script must close it.
+    int run(int back, const std::function<void()>& script) {
+        QTimer::singleShot(0, &dlg, [&] {
+            script();
+            if (dlg.isVisible()) {
+                ADD_FAILURE() << "the script left the chooser open";
+                dlg.done(QDialog::Rejected);
+            }
+        });
+        dlg.firstrub(mainWindow.x(), mainWindow.y(), mainWindow.width(), mainWindow.height(), back);
+        return dlg.whatrub();
+    }
+    // A key as the window system delivers it: to whichever widget has the focus.
+    void press(Qt::Key key) { QTest::keyClick(dlg.windowHandle(), key); }
+    void click(QWidget* w) {
+        QTest::mouseClick(dlg.windowHandle(), Qt::LeftButton, {},
+                          w->mapTo(&dlg, w->rect().center()));
+    }
 };
 
 } // namespace
 
-TEST_F(Chooser, LaysOutTwoRowsOfSixWithButtonsBelow) {
-    runChooser(dlg, 5, [&] {
-        EXPECT_EQ(dlg.image(1)->geometry(), QRect(4, 4, W, H));
-        EXPECT_EQ(dlg.image(2)->geometry(), QRect(81, 4, W, H));
-        EXPECT_EQ(dlg.image(6)->geometry(), QRect(389, 4, W, H));
-        EXPECT_EQ(dlg.image(7)->geometry(), QRect(4, 106, W, H));
-        EXPECT_EQ(dlg.image(12)->geometry(), QRect(389, 106, W, H));
-
-        const QRect ok = dlg.BitBtn1->geometry(), cancel = dlg.BitBtn2->geometry();
-        EXPECT_EQ(ok.topLeft(), QPoint(10, 210));
-        EXPECT_EQ(ok.width(), 213);
-        EXPECT_EQ(cancel.top(), 210);
-        EXPECT_EQ(cancel.width(), 213);
-        EXPECT_EQ(cancel.left() + cancel.width(), 389 + W - 6);
-        EXPECT_EQ(cancel.height(), ok.height());
-        EXPECT_GE(ok.height(), dlg.BitBtn1->sizeHint().height()) << "button text cut off";
-
-        EXPECT_EQ(dlg.size(), QSize(466, ok.top() + ok.height() + 6));
-        EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize()) << "the chooser must not resize";
-
-        EXPECT_EQ(dlg.Bevel1->geometry(), QRect(-3, -3, 77, 102).translated(dlg.image(5)->pos()));
-        dlg.BitBtn1->click();
-    });
-}
-
-TEST_F(Chooser, ArrowKeysWrapWithinRowsAndBetweenRows) {
-    struct Row {
-        int start;
-        Qt::Key key;
-        int expected;
-    } rows[] = {
+TEST_F(Chooser, ArrowKeysWrapWithinRowsAndBetweenRowsPastAFocusedButton) {
+    const std::tuple<int, Qt::Key, int> rows[] = {
         {6, Qt::Key_Up, 12},  {6, Qt::Key_Down, 12},  {12, Qt::Key_Up, 6},   {12, Qt::Key_Down, 6},
         {1, Qt::Key_Up, 7},   {9, Qt::Key_Down, 3},   {1, Qt::Key_Left, 6},  {7, Qt::Key_Left, 12},
         {4, Qt::Key_Left, 3}, {12, Qt::Key_Right, 7}, {6, Qt::Key_Right, 1}, {7, Qt::Key_Right, 8},
     };
-    for (const Row& r : rows) {
-        const int chosen = runChooser(dlg, r.start, [&] {
-            ASSERT_EQ(dlg.focusWidget(), dlg.BitBtn1);
-            press(dlg, r.key);
-            EXPECT_EQ(dlg.Bevel1->geometry(), frameAround(dlg, r.expected));
-            // The button must not have taken the arrow to move the focus.
-            EXPECT_EQ(dlg.focusWidget(), dlg.BitBtn1);
-            press(dlg, Qt::Key_Return);
+    for (const auto& [start, key, expected] : rows) {
+        const int chosen = run(start, [&, start = start, key = key, expected = expected] {
+            // Either button may have the focus; neither may take the arrow to move it.
+            QPushButton* focused = start % 2 ? dlg.BitBtn2 : dlg.BitBtn1;
+            focused->setFocus();
+            press(key);
+            EXPECT_EQ(dlg.Bevel1->geometry(), frameAround(dlg, expected));
+            EXPECT_EQ(dlg.focusWidget(), focused);
+            dlg.accept();
         });
-        EXPECT_EQ(chosen, r.expected) << "from " << r.start << " key " << r.key;
+        EXPECT_EQ(chosen, expected) << "from " << start << " key " << key;
     }
-}
-
-TEST_F(Chooser, ArrowsStillMoveTheFrameWhenCancelHasTheFocus) {
-    const int chosen = runChooser(dlg, 2, [&] {
-        dlg.BitBtn2->setFocus();
-        press(dlg, Qt::Key_Right);
-        press(dlg, Qt::Key_Down);
-        EXPECT_EQ(dlg.focusWidget(), dlg.BitBtn2);
-        EXPECT_EQ(dlg.Bevel1->geometry(), frameAround(dlg, 9));
-        clickAt(dlg, dlg.BitBtn1);
-    });
-    EXPECT_EQ(chosen, 9);
-}
-
-TEST_F(Chooser, ClickingAThumbnailMovesTheFrameAndOkReturnsIt) {
-    const int chosen = runChooser(dlg, 3, [&] {
-        EXPECT_EQ(dlg.Bevel1->geometry(), frameAround(dlg, 3));
-        clickAt(dlg, dlg.image(10));
-        EXPECT_EQ(dlg.Bevel1->geometry(), frameAround(dlg, 10));
-        clickAt(dlg, dlg.BitBtn1);
-    });
-    EXPECT_EQ(chosen, 10);
 }
 
 TEST_F(Chooser, HowItClosesDecidesTheAnswer) {
-    struct Row {
-        const char* how;
-        std::function<void()> close;
-        int expected; // starting at 4, with the frame moved to 5 first
-    } rows[] = {
-        {"Enter", [&] { press(dlg, Qt::Key_Return); }, 5},
-        {"OK", [&] { clickAt(dlg, dlg.BitBtn1); }, 5},
-        {"title-bar close", [&] { dlg.close(); }, 5},
-        {"Escape", [&] { press(dlg, Qt::Key_Escape); }, -1},
-        {"Cancel", [&] { clickAt(dlg, dlg.BitBtn2); }, -1},
+    // Each opening starts at 4 with OK focused; a click on thumbnail 10 moves the frame first.
+    const std::tuple<const char*, bool, std::function<void()>, int> rows[] = {
+        {"Enter", true, [&] { press(Qt::Key_Return); }, 10},
+        {"OK", true, [&] { click(dlg.BitBtn1); }, 10},
+        {"title-bar close", true, [&] { dlg.close(); }, 10},
+        {"Escape", true, [&] { press(Qt::Key_Escape); }, -1},
+        {"Cancel", true, [&] { click(dlg.BitBtn2); }, -1},
+        {"OK unchanged, after a cancel", false, [&] { click(dlg.BitBtn1); }, 4},
     };
-    for (const Row& r : rows) {
-        const int chosen = runChooser(dlg, 4, [&] {
-            press(dlg, Qt::Key_Right);
-            r.close();
+    for (const auto& [how, pick, close, expected] : rows) {
+        const int chosen = run(4, [&, how = how, pick = pick, &close = close] {
+            EXPECT_EQ(dlg.Bevel1->geometry(), frameAround(dlg, 4)) << how;
+            if (pick)
+                click(dlg.image(10));
+            EXPECT_EQ(dlg.Bevel1->geometry(), frameAround(dlg, pick ? 10 : 4)) << how;
+            close();
         });
-        EXPECT_EQ(chosen, r.expected) << r.how;
-        EXPECT_FALSE(dlg.isVisible()) << r.how;
+        EXPECT_EQ(chosen, expected) << how;
+        EXPECT_FALSE(dlg.isVisible()) << how;
     }
 }
 
-TEST_F(Chooser, OkWithoutAChangeReturnsTheInitialBackEvenAfterACancel) {
-    EXPECT_EQ(runChooser(dlg, 11, [&] { clickAt(dlg, dlg.BitBtn2); }), -1);
-    EXPECT_EQ(runChooser(dlg, 11,
-                         [&] {
-                             EXPECT_EQ(dlg.Bevel1->geometry(), frameAround(dlg, 11));
-                             clickAt(dlg, dlg.BitBtn1);
-                         }),
-              11);
-}
-
-TEST_F(Chooser, OpensTenPixelsInsideTheScreenNearItsEdge) {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    const QRect nearCorner(screen.width() - 200, screen.height() - 100, 630, 440);
-    runChooser(
-        dlg, 1,
-        [&] {
-            const QRect frame = dlg.frameGeometry();
-            EXPECT_EQ(frame.left() + frame.width(), screen.width() - 10);
-            EXPECT_EQ(frame.top() + frame.height(), screen.height() - 10);
-            dlg.reject();
-        },
-        nearCorner);
-    // Over a main window with room around it, it is centred.
-    runChooser(dlg, 1, [&] {
-        const QRect frame = dlg.frameGeometry();
-        EXPECT_EQ(frame.left(), 100 + (630 - frame.width()) / 2);
-        EXPECT_EQ(frame.top(), 50 + (440 - frame.height()) / 2);
+TEST_F(Chooser, LaysOutTwoRowsOfSixAndOpensCentredOverTheMainWindowInsideTheScreen) {
+    run(5, [&] {
+        const std::pair<int, QPoint> cells[] = {
+            {1, {4, 4}}, {2, {81, 4}}, {6, {389, 4}}, {7, {4, 106}}, {12, {389, 106}}};
+        for (const auto& [n, topLeft] : cells)
+            EXPECT_EQ(dlg.image(n)->geometry(), QRect(topLeft, QSize(71, 96))) << n;
+        const QRect ok = dlg.BitBtn1->geometry();
+        EXPECT_EQ(ok, QRect(10, 210, 213, ok.height()));
+        EXPECT_EQ(dlg.BitBtn2->geometry(), QRect(389 + 71 - 6 - 213, 210, 213, ok.height()));
+        EXPECT_GE(ok.height(), dlg.BitBtn1->sizeHint().height()) << "button text cut off";
+        EXPECT_EQ(dlg.size(), QSize(466, ok.bottom() + 1 + 6));
+        EXPECT_EQ(dlg.minimumSize(), dlg.maximumSize()) << "the chooser must not resize";
+        EXPECT_EQ(dlg.Bevel1->geometry(), frameAround(dlg, 5));
+        const QRect f = dlg.frameGeometry();
+        EXPECT_EQ(f.topLeft(), QPoint(100 + (630 - f.width()) / 2, 50 + (440 - f.height()) / 2));
         dlg.reject();
     });
-}
-
-namespace {
-
-// The dialog as it appears on a screen of the store's device pixel ratio.
-QImage renderAtRatio(TFormsmena& dlg, qreal ratio) {
-    QImage shot(dlg.size() * ratio, QImage::Format_RGB32);
-    shot.setDevicePixelRatio(ratio);
-    shot.fill(Qt::magenta);
-    dlg.render(&shot);
-    return shot;
-}
-
-// For looking at the dialog by eye: set ZARVEK_REVIEW_DIR to keep the pictures.
-void keepForReview(const QImage& shot, const QString& name) {
-    const QString dir = qEnvironmentVariable("ZARVEK_REVIEW_DIR");
-    if (!dir.isEmpty()) {
-        EXPECT_TRUE(shot.save(QDir(dir).filePath(name)));
-    }
-}
-
-// Every device pixel of the frame's outermost line, in device coordinates.
-std::vector<QPoint> outline(const QRect& logical, qreal ratio) {
-    const QRect r(QPoint(int(logical.left() * ratio), int(logical.top() * ratio)),
-                  logical.size() * ratio);
-    std::vector<QPoint> points;
-    for (int x = r.left(); x <= r.right(); ++x)
-        points.insert(points.end(), {{x, r.top()}, {x, r.bottom()}});
-    for (int y = r.top(); y <= r.bottom(); ++y)
-        points.insert(points.end(), {{r.left(), y}, {r.right(), y}});
-    return points;
-}
-
-int differingPixels(const QImage& shot, const std::vector<QPoint>& points, QRgb colour) {
-    int n = 0;
-    for (const QPoint& p : points)
-        n += shot.pixel(p) != colour;
-    return n;
+    // Near the screen's far corner it stays 10 px inside.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    mainWindow.moveTo(screen.width() - 200, screen.height() - 100);
+    run(1, [&] {
+        const QRect f = dlg.frameGeometry();
+        EXPECT_EQ(f.topLeft() + QPoint(f.width(), f.height()),
+                  QPoint(screen.width() - 10, screen.height() - 10));
+        dlg.reject();
+    });
 }
 
 class ChooserAtRatio : public testing::TestWithParam<qreal> {};
 
-} // namespace
-
-TEST_P(ChooserAtRatio, ThumbnailCornersTakeTheDialogColourOnTheirOwnCopies) {
+TEST_P(ChooserAtRatio, ThumbnailsHaveRoundedCornersAndShowCrispInsideAVisibleFrame) {
     const qreal ratio = GetParam();
     const TBankForm bank(ratio);
     TFormsmena dlg(bank);
-    dlg.FormShow();
+    dlg.FormShow(); // lays out with thumbnail 1 chosen
     const QRgb background = dlg.palette().color(dlg.backgroundRole()).rgb();
+    QImage shot(dlg.size() * ratio, QImage::Format_RGB32);
+    shot.setDevicePixelRatio(ratio);
+    dlg.render(&shot);
+
+    // Three pixels at each corner take the dialog's colour, on the thumbnail's
+    // own copy, and the screen shows that copy pixel for pixel.
     const QPoint corners[] = {{0, 0},   {1, 0},   {0, 1},   {70, 0}, {69, 0}, {70, 1},
                               {70, 95}, {69, 95}, {70, 94}, {0, 95}, {1, 95}, {0, 94}};
-    const QPoint inside[] = {{2, 0}, {1, 1}, {0, 2}, {68, 0}, {69, 94}, {1, 94}};
-
     for (int k = 1; k <= TFormsmena::kBacks; ++k) {
         const QImage& copy = dlg.image(k)->picture();
-        const QImage& store = bank.back(k);
-        ASSERT_EQ(copy.devicePixelRatio(), ratio) << "thumbnail " << k << " lost its ratio";
-        ASSERT_NE(logicalPixel(store, 0, 0), background) << "the test could not tell";
-        for (const QPoint& c : corners) {
-            const DeviceSpan xs = deviceSpan(c.x(), ratio), ys = deviceSpan(c.y(), ratio);
-            for (int y = ys.first; y < ys.last; ++y)
-                for (int x = xs.first; x < xs.last; ++x)
-                    EXPECT_EQ(copy.pixel(x, y), background)
-                        << "thumbnail " << k << " corner " << c.x() << "," << c.y();
-        }
-        for (const QPoint& p : inside)
-            EXPECT_EQ(logicalPixel(copy, p.x(), p.y()), logicalPixel(store, p.x(), p.y()))
-                << "thumbnail " << k << " pixel " << p.x() << "," << p.y() << " was rounded";
-        EXPECT_NE(copy.constBits(), store.constBits()) << "painted on the store's picture";
+        QImage expected = bank.back(k).copy();
+        QPainter painter(&expected);
+        for (const QPoint& c : corners)
+            painter.fillRect(QRect(c, QSize(1, 1)), QColor(background));
+        painter.end();
+        ASSERT_NE(expected, bank.back(k)) << "the test could not tell";
+        EXPECT_TRUE(copy == expected) << "thumbnail " << k;
+        EXPECT_NE(copy.constBits(), bank.back(k).constBits()) << "painted on the store's picture";
+        EXPECT_TRUE(shot.copy(QRect(dlg.image(k)->pos() * ratio, copy.size())) == expected)
+            << "thumbnail " << k << " rescaled on the way to the screen";
+    }
+
+    // The frame's outer ring stands out all round thumbnail 1 and nowhere round 2.
+    for (int k : {1, 2}) {
+        const QRect ring(frameAround(dlg, k).topLeft() * ratio, frameAround(dlg, k).size() * ratio);
+        int standsOut = 0;
+        for (int y = ring.top(); y <= ring.bottom(); ++y)
+            for (int x = ring.left(); x <= ring.right(); ++x)
+                if (y == ring.top() || y == ring.bottom() || x == ring.left() || x == ring.right())
+                    standsOut += shot.pixel(x, y) != background;
+        EXPECT_EQ(standsOut, k == 1 ? 2 * (ring.width() + ring.height()) - 4 : 0) << k;
     }
 }
 
-TEST_P(ChooserAtRatio, RendersBacksCrispAndTheFrameVisible) {
-    const qreal ratio = GetParam();
-    const TBankForm bank(ratio);
-    TFormsmena dlg(bank);
-    runChooser(dlg, 8, [&] {
-        const QImage shot = renderAtRatio(dlg, ratio);
-        keepForReview(shot, QStringLiteral("smena-%1x.png").arg(ratio));
-        const QRgb background = dlg.palette().color(dlg.backgroundRole()).rgb();
-
-        for (int k : {1, 8, 12}) {
-            const QImage copy = dlg.image(k)->picture().convertToFormat(QImage::Format_RGB32);
-            const QPoint origin = dlg.image(k)->pos() * ratio;
-            int mismatches = 0;
-            for (int y = 0; y < copy.height(); ++y)
-                for (int x = 0; x < copy.width(); ++x)
-                    mismatches += shot.pixel(origin + QPoint(x, y)) != copy.pixel(x, y);
-            EXPECT_EQ(mismatches, 0) << "thumbnail " << k << " was rescaled on the way";
-        }
-
-        // The frame's outer line stands out all round the chosen back...
-        const auto framed = outline(frameAround(dlg, 8), ratio);
-        EXPECT_EQ(differingPixels(shot, framed, background), int(framed.size()));
-        // ...and the same place round another back is plain dialog.
-        const auto plain = outline(frameAround(dlg, 9), ratio);
-        EXPECT_EQ(differingPixels(shot, plain, background), 0);
-
-        press(dlg, Qt::Key_Right);
-        const QImage moved = renderAtRatio(dlg, ratio);
-        EXPECT_EQ(differingPixels(moved, plain, background), int(plain.size()));
-        EXPECT_EQ(differingPixels(moved, framed, background), 0);
-        dlg.reject();
-    });
-}
-
-INSTANTIATE_TEST_SUITE_P(Ratios, ChooserAtRatio, testing::Values(1.0, 2.0),
-                         [](const testing::TestParamInfo<qreal>& info) {
-                             return info.param == 1.0 ? "Ratio1" : "Ratio2";
-                         });
+INSTANTIATE_TEST_SUITE_P(Ratios, ChooserAtRatio, testing::Values(1.0, 2.0));

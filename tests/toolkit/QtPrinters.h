@@ -1,22 +1,16 @@
 #pragma once
 
-// Lets GoogleTest print Qt geometry in failure messages as "(x, y)" and
-// "(x, y w x h)" instead of raw bytes.
-
-#include <QPoint>
+// Lets GoogleTest print Qt geometry in failure messages instead of raw bytes.
 #include <QRect>
-#include <QSize>
 
 #include <ostream>
 
 inline void PrintTo(const QPoint& p, std::ostream* os) {
     *os << '(' << p.x() << ", " << p.y() << ')';
 }
-
 inline void PrintTo(const QSize& s, std::ostream* os) {
     *os << s.width() << " x " << s.height();
 }
-
 inline void PrintTo(const QRect& r, std::ostream* os) {
     *os << '(' << r.x() << ", " << r.y() << ' ' << r.width() << " x " << r.height() << ')';
 }
