@@ -1,3 +1,4 @@
+#include "ClearPyramid.h"
 #include "WindowFixture.h"
 
 #include "Formbank.h"
@@ -69,25 +70,7 @@ TEST_F(WindowTest, ClockTicksIntoTheStatusBar) {
 TEST_F(WindowTest, TestMenuWinsAGameByClicks) {
     key(Qt::Key_F2);
     Form1->N131->trigger();
-    for (int guard = 0; guard < 60 && game().state().gameRunning; ++guard) {
-        std::vector<int> open;
-        for (int n = 28; n >= 1; --n)
-            if (game().state().cards[n].place == plOpen)
-                open.push_back(n);
-        ASSERT_GT(game().state().stockCount, 0) << game().dump().toStdString();
-        if (game().state().cards[open[0]].rank == kKingRank) {
-            click(card(open[0]));
-        } else if (open.size() == 1) { // a lone card pairs with one from the stock
-            click(card(game().state().stock[game().state().stockCount]));
-            const int waste = game().openWasteCard();
-            click(card(waste));
-            if (game().state().cards[waste].rank != kKingRank)
-                click(card(open[0]));
-        } else {
-            click(card(open[0]));
-            click(card(open[1]));
-        }
-    }
+    clearPyramid(game(), [this](int n) { click(card(n)); });
     EXPECT_FALSE(game().state().gameRunning);
     EXPECT_FALSE(Form1->TimerGame.isActive());
     EXPECT_FALSE(Form1->menupause->isEnabled());

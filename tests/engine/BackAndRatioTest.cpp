@@ -18,8 +18,7 @@ TEST_F(TableTest, ANewBackReachesFaceDownCardsOnlyAndSparesTheEmptyStockMarker) 
     }
     EXPECT_EQ(scene().imagenew.cacheKey(), testBank().back(7).cacheKey()); // a full stock
 
-    for (int i = 0; i < 22; ++i)
-        play("t");
+    play("t*22");
     ASSERT_EQ(scene().imagenew.cacheKey(), testBank().impusto().cacheKey());
     game->changeBack(3);
     EXPECT_EQ(scene().imagenew.cacheKey(), testBank().impusto().cacheKey());

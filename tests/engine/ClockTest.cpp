@@ -4,8 +4,7 @@ TEST_F(TableTest, CasinoClockChargesAPointEveryTenSeconds) {
     deal();
     EXPECT_EQ(scene().panels[2], "$ -150");
     EXPECT_EQ(scene().panels[0], "Time = 0");
-    for (int i = 0; i < 9; ++i)
-        play("tick");
+    play("tick*9");
     EXPECT_EQ(scene().panels[2], "$ -150");
     play("tick");
     EXPECT_EQ(scene().panels[0], "Time = 10");
@@ -15,8 +14,7 @@ TEST_F(TableTest, CasinoClockChargesAPointEveryTenSeconds) {
     play("tick tick tick");
     game->setShowDialog(false);
     deal();
-    for (int i = 0; i < 7; ++i)
-        play("tick");
+    play("tick*7");
     EXPECT_EQ(st().clock.score, -151 - 150 - 1);
 }
 
@@ -24,8 +22,7 @@ TEST_F(TableTest, StandardKeepsNoClockAndNoneShowsNoScore) {
     game->setScoreMode(smStandard);
     game->setDrawThree(1);
     deal();
-    for (int i = 0; i < 25; ++i)
-        play("tick");
+    play("tick*25");
     EXPECT_EQ(scene().panels[0], "");
     EXPECT_EQ(scene().panels[2], "-50");
     EXPECT_EQ(st().clock.gameSeconds, 0);

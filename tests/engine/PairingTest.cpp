@@ -1,3 +1,4 @@
+#include "ClearPyramid.h"
 #include "TableFixture.h"
 
 #include "Corners.h"
@@ -85,32 +86,11 @@ TEST_F(TableTest, ACardOpensWhenBothCardsOnItAreGone) {
     EXPECT_TRUE(st().selectionActive);
 }
 
-// Clears the whole pyramid with every pair counting, the apex last: it
-// opens alone, so unless it is a King it pairs with a card from the stock.
-static void clearPyramid(Game& g) {
-    for (int guard = 0; guard < 100 && g.state().gameRunning; ++guard) {
-        std::vector<int> open;
-        for (int n = 28; n >= 1; --n)
-            if (g.state().cards[n].place == plOpen)
-                open.push_back(n);
-        if (g.state().cards[open[0]].rank == kKingRank) {
-            g.ImageClick(open[0]);
-        } else if (open.size() == 1) {
-            g.PanelMainClick();
-            g.ImageClick(g.openWasteCard());
-            g.ImageClick(open[0]);
-        } else {
-            g.ImageClick(open[0]);
-            g.ImageClick(open[1]);
-        }
-    }
-}
-
 TEST_F(TableTest, RemovingTheApexWinsWithTheLastPointsCounted) {
     deal();
     game->N131Click(); // every pair counts
     ASSERT_TRUE(scene().menu.N131Checked);
-    clearPyramid(*game);
+    clearPyramid(*game, [this](int n) { game->ImageClick(n); });
     SCOPED_TRACE(dump().toStdString());
     EXPECT_EQ(place(1), plDiscarded);
     EXPECT_FALSE(st().gameRunning);

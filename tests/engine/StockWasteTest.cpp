@@ -96,13 +96,11 @@ TEST_F(TableTest, ShortFanAfterARedealOfTwentyThreeCards) {
     game->setScoreMode(smStandard);
     deal({{50, "Kh"}, {29, "Ks"}});
     play("t 50"); // the King on the first fan's top is paired away
-    for (int i = 0; i < 7; ++i)
-        play("t");
+    play("t*7");
     ASSERT_EQ(st().stockCount, 0);
     play("F4");
     ASSERT_EQ(st().stockCount, 23);
-    for (int i = 0; i < 7; ++i)
-        play("t");
+    play("t*7");
     play("t");
     SCOPED_TRACE(dump().toStdString());
     EXPECT_EQ(st().lastFanCount, 2);
@@ -129,8 +127,7 @@ TEST_F(TableTest, RedealCostCarriesOverAllRedealsOfAGame) {
     game->setDrawThree(0);
     game->setShowDialog(false);
     deal();
-    for (int i = 0; i < 24; ++i)
-        play("t");
+    play("t*24");
     const int before = st().clock.score;
     play("F4");
     EXPECT_EQ(before - st().clock.score, 420);
@@ -138,8 +135,7 @@ TEST_F(TableTest, RedealCostCarriesOverAllRedealsOfAGame) {
 
 TEST_F(TableTest, CasinoOneCardHasOnePassThenOffersANewDeal) {
     deal();
-    for (int i = 0; i < 24; ++i)
-        play("t");
+    play("t*24");
     EXPECT_EQ(scene().imagenew.cacheKey(), testBank().Imkrest().cacheKey());
     EXPECT_FALSE(scene().menu.menurozdEnabled);
     const QString before = dump();
@@ -164,8 +160,7 @@ TEST_F(TableTest, CasinoThreeCardsAllowsTwoRedeals) {
         EXPECT_EQ(st().casinoPass, pass);
         play("t");
         EXPECT_EQ(scene().menu.menurozdEnabled, pass < 3);
-        for (int i = 0; i < 7; ++i)
-            play("t");
+        play("t*7");
         const QImage& marker = pass < 3 ? testBank().impusto() : testBank().Imkrest();
         EXPECT_EQ(scene().imagenew.cacheKey(), marker.cacheKey());
         if (pass < 3)
@@ -181,8 +176,7 @@ TEST_F(TableTest, StandardRedealsWithoutLimit) {
     game->setScoreMode(smStandard);
     deal();
     for (int pass = 1; pass <= 4; ++pass) {
-        for (int i = 0; i < 24; ++i)
-            play("t");
+        play("t*24");
         EXPECT_EQ(scene().imagenew.cacheKey(), testBank().impusto().cacheKey());
         play("m"); // the empty stock place redeals
         EXPECT_EQ(st().stockCount, 24);

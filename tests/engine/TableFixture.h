@@ -93,22 +93,30 @@ protected:
     }
 
     // Runs a script of actions: "12" clicks card 12, "t" the free table,
-    // "m" the stock place, "F4" redeal, "F5" pause, "tick" one clock second.
+    // "m" the stock place, "F4" redeal, "F5" pause, "tick" one clock second;
+    // "t*24" repeats a step.
     void play(const QString& script) {
-        for (const QString& step : script.split(u' ', Qt::SkipEmptyParts)) {
-            if (step == u"t")
-                game->PanelMainClick();
-            else if (step == u"m")
-                game->ImagenewClick();
-            else if (step == u"F4")
-                game->menurozdClick();
-            else if (step == u"F5")
-                game->menupauseClick();
-            else if (step == u"tick")
-                game->TimerGameTimer();
-            else
-                game->ImageClick(step.toInt());
+        for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
+            const QStringList parts = word.split(u'*');
+            const int times = parts.size() > 1 ? parts[1].toInt() : 1;
+            for (int i = 0; i < times; ++i)
+                step(parts[0]);
         }
+    }
+
+    void step(const QString& action) {
+        if (action == u"t")
+            game->PanelMainClick();
+        else if (action == u"m")
+            game->ImagenewClick();
+        else if (action == u"F4")
+            game->menurozdClick();
+        else if (action == u"F5")
+            game->menupauseClick();
+        else if (action == u"tick")
+            game->TimerGameTimer();
+        else
+            game->ImageClick(action.toInt());
     }
 
     int place(int card) const { return st().cards[card].place; }
