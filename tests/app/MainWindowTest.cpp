@@ -51,6 +51,8 @@ TEST_F(WindowTest, StartsWithAnEmptyTableMenusAndStatusBar) {
     EXPECT_EQ(Form1->PanelMain->size(), QSize(613, 357));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(panel(i), "");
+    // Once the empty table is painted, the program icon reaches the title bar.
+    EXPECT_TRUE(QTest::qWaitFor([] { return !Form1->windowIcon().isNull(); }));
     EXPECT_EQ(Form1->StatusGameBar[0]->width(), 100);
     EXPECT_EQ(Form1->StatusGameBar[2]->width(), 50);
 }
