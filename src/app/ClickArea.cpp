@@ -1,6 +1,6 @@
 #include "ClickArea.h"
 
-#include "Corners.h"
+#include "Formbank.h"
 
 #include <QMouseEvent>
 

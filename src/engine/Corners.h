@@ -1,13 +1,13 @@
 #pragma once
 
+#include "Formbank.h"
+
 #include <QColor>
 #include <QImage>
 
 // Card pictures are rectangles; three logical pixels at each corner are
 // repainted so the card looks rounded against the table or the card beneath.
 
-// The table colour painted into the corners.
-inline const QColor kTableColour(0, 128, 0);
 
 // Bottom corners in the table colour; for stock, waste and discard places
 // (codes 0, 1, 4) the top corners too. Pyramid and fanned cards keep their top corners.

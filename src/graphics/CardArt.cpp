@@ -8,7 +8,7 @@
 
 QImage blankCardPicture(qreal ratio) {
     QImage img = makePicture(71, 96, ratio);
-    img.fill(kArtTableGreen);
+    img.fill(kTableColour);
     QPainter p(&img);
     prepareArtPainter(p);
     p.setPen(QPen(QColor(52, 52, 56), 1));
@@ -22,9 +22,9 @@ void paintTableCorners(QImage& img) {
     for (const auto& [x, y, dx, dy] :
          {std::array{0, 0, 1, 1}, std::array{right, 0, -1, 1}, std::array{0, bottom, 1, -1},
           std::array{right, bottom, -1, -1}}) {
-        setLogicalPixel(img, x, y, kArtTableGreen);
-        setLogicalPixel(img, x + dx, y, kArtTableGreen);
-        setLogicalPixel(img, x, y + dy, kArtTableGreen);
+        setLogicalPixel(img, x, y, kTableColour);
+        setLogicalPixel(img, x + dx, y, kTableColour);
+        setLogicalPixel(img, x, y + dy, kTableColour);
     }
 }
 

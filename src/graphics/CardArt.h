@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Formbank.h"
+
 #include <QColor>
 #include <QImage>
 #include <QRectF>
@@ -8,8 +10,6 @@ class QPainter;
 
 // What every card picture shares: the white card with its thin outline, and the
 // three table-green pixels in each corner that make a card look rounded on the table.
-
-inline const QColor kArtTableGreen(0, 128, 0);
 
 // The card outline: inside this rounded rectangle everything belongs to the card.
 inline constexpr QRectF kCardOutline(0.5, 0.5, 70, 95);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QColor>
 #include <QImage>
 #include <QPoint>
 #include <QString>
@@ -64,6 +65,10 @@ private:
     mutable std::vector<QImage> pictures;
     mutable bool cardsPainted = false;
 };
+
+// The table's green: the playing panel, the markers' ground and every card
+// corner that lies on the bare table.
+inline const QColor kTableColour(0, 128, 0);
 
 // The one store of the run, created second at start-up.
 extern TBankForm* BankForm;

@@ -30,7 +30,7 @@ QImage paintJokerPicture(qreal ratio) {
 
 QImage paintPustoPicture(qreal ratio) {
     QImage img = makePicture(71, 96, ratio);
-    img.fill(kArtTableGreen);
+    img.fill(kTableColour);
     QPainter p(&img);
     prepareArtPainter(p);
     p.setPen(QPen(QColor(0, 255, 0), 5));
@@ -41,7 +41,7 @@ QImage paintPustoPicture(qreal ratio) {
 
 QImage paintKrestPicture(qreal ratio) {
     QImage img = makePicture(71, 96, ratio);
-    img.fill(kArtTableGreen);
+    img.fill(kTableColour);
     QPainter p(&img);
     prepareArtPainter(p);
     p.setPen(QPen(QColor(235, 0, 0), 7, Qt::SolidLine, Qt::RoundCap));
