@@ -23,8 +23,14 @@ void Game::TimerGameTimer() {
 
 namespace {
 
-bool hiddenByPause(int place) {
-    return place == plWaste || place == plCovered || place == plOpen || place == plWasteBelow;
+// Pause hides every card of the pyramid and the waste; the stock is face
+// down already and the discard pile keeps its faces.
+void turnPlayableCards(GameState& s, bool faceUp) {
+    for (int n = 1; n <= kCardCount; ++n) {
+        const int place = s.cards[n].place;
+        if (place == plWaste || place == plCovered || place == plOpen || place == plWasteBelow)
+            s.cards[n].faceUp = faceUp;
+    }
 }
 
 } // namespace
@@ -36,9 +42,7 @@ void Game::gamepause() {
     }
     setTimer(false);
     s.paused = true;
-    for (int n = 1; n <= kCardCount; ++n)
-        if (hiddenByPause(s.cards[n].place))
-            s.cards[n].faceUp = false;
+    turnPlayableCards(s, false);
     loadalldeck();
     ugol28();
     repaintFanCorners();
@@ -52,9 +56,7 @@ void Game::nopause() {
         sc.panels[0].clear();
     else
         showtime();
-    for (int n = 1; n <= kCardCount; ++n)
-        if (hiddenByPause(s.cards[n].place))
-            s.cards[n].faceUp = true;
+    turnPlayableCards(s, true);
     loadallimage();
     ugol28();
     repaintFanCorners();

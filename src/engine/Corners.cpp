@@ -4,22 +4,12 @@
 
 #include "Card.h"
 
-namespace {
-
-void paintTriangle(QImage& img, int x, int y, int dx, int dy) {
-    setLogicalPixel(img, x, y, kTableColour);
-    setLogicalPixel(img, x + dx, y, kTableColour);
-    setLogicalPixel(img, x, y + dy, kTableColour);
-}
-
-} // namespace
-
 void paintCorners(QImage& card, int place) {
-    paintTriangle(card, 70, 95, -1, -1);
-    paintTriangle(card, 0, 95, 1, -1);
+    paintCardCorner(card, CardCorner::BottomRight, kTableColour);
+    paintCardCorner(card, CardCorner::BottomLeft, kTableColour);
     if (place == plStock || place == plWaste || place == plDiscarded) {
-        paintTriangle(card, 0, 0, 1, 1);
-        paintTriangle(card, 70, 0, -1, 1);
+        paintCardCorner(card, CardCorner::TopLeft, kTableColour);
+        paintCardCorner(card, CardCorner::TopRight, kTableColour);
     }
 }
 

@@ -8,7 +8,6 @@
 // Card pictures are rectangles; three logical pixels at each corner are
 // repainted so the card looks rounded against the table or the card beneath.
 
-
 // Bottom corners in the table colour; for stock, waste and discard places
 // (codes 0, 1, 4) the top corners too. Pyramid and fanned cards keep their top corners.
 void paintCorners(QImage& card, int place);

@@ -33,7 +33,6 @@ void Game::loadfrontimage(int card) {
 }
 
 void Game::loadallimage() {
-    loaddeckimage(s.deck);
     for (int n = 1; n <= kCardCount; ++n)
         loadfrontimage(n);
 }

@@ -4,11 +4,14 @@
 
 #include <QPainter>
 
-#include <array>
-
-QImage blankCardPicture(qreal ratio) {
+QImage tablePicture(qreal ratio) {
     QImage img = makePicture(71, 96, ratio);
     img.fill(kTableColour);
+    return img;
+}
+
+QImage blankCardPicture(qreal ratio) {
+    QImage img = tablePicture(ratio);
     QPainter p(&img);
     prepareArtPainter(p);
     p.setPen(QPen(QColor(52, 52, 56), 1));
@@ -18,14 +21,7 @@ QImage blankCardPicture(qreal ratio) {
 }
 
 void paintTableCorners(QImage& img) {
-    const int right = 70, bottom = 95;
-    for (const auto& [x, y, dx, dy] :
-         {std::array{0, 0, 1, 1}, std::array{right, 0, -1, 1}, std::array{0, bottom, 1, -1},
-          std::array{right, bottom, -1, -1}}) {
-        setLogicalPixel(img, x, y, kTableColour);
-        setLogicalPixel(img, x + dx, y, kTableColour);
-        setLogicalPixel(img, x, y + dy, kTableColour);
-    }
+    paintCardCorners(img, kTableColour);
 }
 
 void prepareArtPainter(QPainter& p) {

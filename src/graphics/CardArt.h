@@ -15,6 +15,9 @@ class QPainter;
 inline constexpr QRectF kCardOutline(0.5, 0.5, 70, 95);
 inline constexpr qreal kCardRadius = 2.5;
 
+// A picture the size of a card, all table green: the markers' ground.
+QImage tablePicture(qreal ratio);
+
 // A white card with its outline, 71 x 96 logical, at the given ratio.
 QImage blankCardPicture(qreal ratio);
 

@@ -66,19 +66,32 @@ QImage TBankForm::rukaImage() const {
     return paintRukaPicture(ratio);
 }
 
-QImage TBankForm::programIconImage(int size) {
-    initZarvekResources();
+namespace {
+
+QImage renderIcon(QSvgRenderer& svg, int size) {
     QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    QSvgRenderer svg(QStringLiteral(":/art/program-icon.svg"));
     QPainter p(&img);
     svg.render(&p, QRectF(0, 0, size, size));
     return img;
 }
 
+QString iconSource() {
+    initZarvekResources();
+    return QStringLiteral(":/art/program-icon.svg");
+}
+
+} // namespace
+
+QImage TBankForm::programIconImage(int size) {
+    QSvgRenderer svg(iconSource());
+    return renderIcon(svg, size);
+}
+
 QIcon TBankForm::programIcon() {
+    QSvgRenderer svg(iconSource()); // parsed once for every size
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(programIconImage(size)));
+        icon.addPixmap(QPixmap::fromImage(renderIcon(svg, size)));
     return icon;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QIcon>
 #include <QColor>
+#include <QIcon>
 #include <QImage>
 #include <QPoint>
 #include <QString>

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 DeviceSpan deviceSpan(int v, qreal ratio) {
     const int first = int(std::floor(v * ratio + 1e-9));
@@ -20,9 +21,13 @@ void setLogicalPixel(QImage& img, int x, int y, const QColor& c) {
     const qreal r = img.devicePixelRatio();
     const DeviceSpan xs = deviceSpan(x, r), ys = deviceSpan(y, r);
     const QRgb rgb = c.rgb();
+    // Reading first: a picture that already has the colour (card art carries
+    // its rounded corners) stays shared with the store instead of being copied.
+    const QImage& view = img;
     for (int dy = ys.first; dy < std::min(ys.last, img.height()); ++dy)
         for (int dx = xs.first; dx < std::min(xs.last, img.width()); ++dx)
-            img.setPixel(dx, dy, rgb);
+            if (view.pixel(dx, dy) != rgb)
+                img.setPixel(dx, dy, rgb);
 }
 
 void copyLogicalPixel(QImage& dst, int dx, int dy, const QImage& src, int sx, int sy) {
@@ -34,10 +39,28 @@ void copyLogicalPixel(QImage& dst, int dx, int dy, const QImage& src, int sx, in
         const int srcY = std::min(sys.first + (y - dys.first), sys.last - 1);
         for (int x = dxs.first; x < std::min(dxs.last, dst.width()); ++x) {
             const int srcX = std::min(sxs.first + (x - dxs.first), sxs.last - 1);
-            if (srcX < src.width() && srcY < src.height())
-                dst.setPixel(x, y, src.pixel(srcX, srcY));
+            if (srcX >= src.width() || srcY >= src.height())
+                continue;
+            const QRgb rgb = src.pixel(srcX, srcY);
+            if (std::as_const(dst).pixel(x, y) != rgb) // unchanged pixels cost no copy
+                dst.setPixel(x, y, rgb);
         }
     }
+}
+
+void paintCardCorner(QImage& card, CardCorner corner, const QColor& c) {
+    const bool right = corner == CardCorner::TopRight || corner == CardCorner::BottomRight;
+    const bool bottom = corner == CardCorner::BottomLeft || corner == CardCorner::BottomRight;
+    const int x = right ? 70 : 0, y = bottom ? 95 : 0;
+    setLogicalPixel(card, x, y, c);
+    setLogicalPixel(card, right ? x - 1 : x + 1, y, c);
+    setLogicalPixel(card, x, bottom ? y - 1 : y + 1, c);
+}
+
+void paintCardCorners(QImage& card, const QColor& c) {
+    for (CardCorner corner : {CardCorner::TopLeft, CardCorner::TopRight, CardCorner::BottomLeft,
+                              CardCorner::BottomRight})
+        paintCardCorner(card, corner, c);
 }
 
 QRgb logicalPixel(const QImage& img, int x, int y) {

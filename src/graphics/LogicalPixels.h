@@ -27,3 +27,10 @@ void copyLogicalPixel(QImage& dst, int dx, int dy, const QImage& src, int sx, in
 
 // The colour at the top-left device pixel of logical pixel (x, y).
 QRgb logicalPixel(const QImage& img, int x, int y);
+
+// The three logical pixels that round one corner of a 71 x 96 card picture:
+// (0,0), (1,0), (0,1) at the top left and their mirrors at the other corners.
+enum class CardCorner { TopLeft, TopRight, BottomLeft, BottomRight };
+void paintCardCorner(QImage& card, CardCorner corner, const QColor& c);
+// All four corners in one colour.
+void paintCardCorners(QImage& card, const QColor& c);

@@ -29,8 +29,7 @@ QImage paintJokerPicture(qreal ratio) {
 }
 
 QImage paintPustoPicture(qreal ratio) {
-    QImage img = makePicture(71, 96, ratio);
-    img.fill(kTableColour);
+    QImage img = tablePicture(ratio);
     QPainter p(&img);
     prepareArtPainter(p);
     p.setPen(QPen(QColor(0, 255, 0), 5));
@@ -40,8 +39,7 @@ QImage paintPustoPicture(qreal ratio) {
 }
 
 QImage paintKrestPicture(qreal ratio) {
-    QImage img = makePicture(71, 96, ratio);
-    img.fill(kTableColour);
+    QImage img = tablePicture(ratio);
     QPainter p(&img);
     prepareArtPainter(p);
     p.setPen(QPen(QColor(235, 0, 0), 7, Qt::SolidLine, Qt::RoundCap));

@@ -146,15 +146,9 @@ void TFormsmena::FormShow() {
 }
 
 void TFormsmena::roundCorners(PictureControl& thumbnail) {
-    // Three pixels at each corner take the dialog's colour, so the card looks
-    // rounded against the dialog rather than against the table.
-    static constexpr int kCorners[][2] = {
-        {0, 0},         {1, 0},         {0, 1},         {W - 1, 0}, {W - 2, 0}, {W - 1, 1},
-        {W - 1, H - 1}, {W - 2, H - 1}, {W - 1, H - 2}, {0, H - 1}, {1, H - 1}, {0, H - 2}};
-    const QColor background = palette().color(backgroundRole());
-    QImage& picture = thumbnail.picture(); // detaches from the store on the first write
-    for (const auto& c : kCorners)
-        setLogicalPixel(picture, c[0], c[1], background);
+    // The corners take the dialog's colour, so the card looks rounded against
+    // the dialog rather than against the table.
+    paintCardCorners(thumbnail.picture(), palette().color(backgroundRole()));
     thumbnail.update();
 }
 
