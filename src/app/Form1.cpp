@@ -2,9 +2,9 @@
 // that are the window's own (help, exit, deck, the game's hand-offs).
 #include "Form1.h"
 
+#include "About01.h"
 #include "ClickArea.h"
 #include "Formbank.h"
-#include "HelpWindow.h"
 #include "PanelLayout.h"
 #include "PictureControl.h"
 #include "Smena.h"
@@ -59,6 +59,7 @@ void TForm1::FormShow() {
     applySettings();
     loadmyres();
     syncScene();
+    aboutform->firstshow(language);
 }
 
 void TForm1::applySettings() {
@@ -121,12 +122,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::N3Click() {
     close();
-}
-
-void TForm1::N13Click() {
-    if (!help)
-        help = new HelpWindow(this);
-    help->showContents(langtext(1));
 }
 
 void TForm1::menudeckClick() {

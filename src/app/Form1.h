@@ -59,6 +59,8 @@ public:
     void setpopup();
     // The cursor registered under a number: 0 the arrow, 7001 the hand.
     QCursor cursorFor(int number) const;
+    // The help viewer, created at its first use.
+    HelpWindow& helpWindow();
 
     // GameHost
     bool ask(Question question) override;
@@ -76,6 +78,7 @@ public Q_SLOTS:
     void N21Click();
     void N3Click();
     void N13Click();
+    void N11Click();
     void menudeckClick();
     void ImageClick(PictureControl* control);
     void ImagenewClick();

@@ -16,14 +16,12 @@ void TForm1::createMenus() {
     menudeck = N1->addAction(QString(), this, &TForm1::menudeckClick);
     N1->addSeparator();
     N13 = N1->addAction(QString(), QKeySequence(Qt::Key_F1), this, &TForm1::N13Click);
-    N11 = N1->addAction(QString());
-    N11->setShortcut(Qt::Key_F12);
+    N11 = N1->addAction(QString(), QKeySequence(Qt::Key_F12), this, &TForm1::N11Click);
     N1->addSeparator();
     N3 = N1->addAction(QString(), this, &TForm1::N3Click);
-    // Options and About arrive with their dialogs; until then they say so by
-    // being unavailable rather than opening an empty window.
+    // Options arrives with its dialog; until then it says so by being
+    // unavailable rather than opening an empty window.
     menuopt->setEnabled(false);
-    N11->setEnabled(false);
 
     N12 = menuBar()->addMenu(QString());
     N21 = N12->addAction(QString(), QKeySequence(Qt::Key_F2), this, &TForm1::N21Click);
