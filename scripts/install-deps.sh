@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev
     libgtest-dev googletest
     fonts-dejavu-core fonts-liberation
 )

@@ -2,7 +2,9 @@
 // that are the window's own (help, exit, deck, the game's hand-offs).
 #include "Form1.h"
 
+#include "ApplicationTitle.h"
 #include "ClickArea.h"
+#include "ErrorReport.h"
 #include "Formbank.h"
 #include "HelpWindow.h"
 #include "PanelLayout.h"
@@ -29,8 +31,8 @@ TForm1::~TForm1() {
 
 void TForm1::FormCreate() {
     setWindowTitle(QStringLiteral("Zarvek"));
-    resize(630, 440);
-    move(5, 20);
+    setApplicationTitleWindow(this);
+    setOuterGeometry(QRect(5, 20, 630, 440));
     createMenus();
     createTable();
     createStatusBar();
@@ -56,8 +58,11 @@ void TForm1::FormShow() {
     engine = std::make_unique<Game>(*BankForm, *this, timeOfDay);
     Imagenew->setPicture(BankForm->impusto());
     Imagelast->setPicture(BankForm->impusto());
-    applySettings();
-    loadmyres();
+    if (!settingsRead && !reportingStoreErrors([this] { readwriteini(0); })) {
+        // A store that cannot be read still leaves a usable window.
+        applySettings();
+        loadmyres();
+    }
     syncScene();
 }
 
@@ -80,6 +85,12 @@ QCursor TForm1::cursorFor(int number) const {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
+    fitPendingOuterSize();
+}
+
+void TForm1::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    fitPendingOuterSize();
 }
 
 void TForm1::FormResize() {
@@ -120,13 +131,15 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::N3Click() {
-    close();
+    // A failed write keeps the program open, so nothing is lost unseen.
+    if (reportingStoreErrors([this] { readwriteini(1); }))
+        close();
 }
 
 void TForm1::N13Click() {
     if (!help)
         help = new HelpWindow(this);
-    help->showContents(langtext(1));
+    help->showContents(helpFile);
 }
 
 void TForm1::menudeckClick() {

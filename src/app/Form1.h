@@ -55,6 +55,18 @@ public:
 
     // Writes every text of the current language into the windows.
     void loadmyres();
+    // Mode 0 reads the stored settings and applies them, mode 1 writes them.
+    void readwriteini(int mode);
+    // The language chooser, then every text in the language picked.
+    void changelang();
+    // Asks, then deletes everything the program stored and ends it.
+    void uninstall();
+    // Places the window by its outer (framed) rectangle.
+    void setOuterGeometry(const QRect& outer);
+    // Set once the stored settings have been read, so they are read once a run.
+    bool settingsRead = false;
+    // The help file of the current language.
+    QString helpFile;
     // Attaches the popup menu while the option is on.
     void setpopup();
     // The cursor registered under a number: 0 the arrow, 7001 the hand.
@@ -77,6 +89,7 @@ public Q_SLOTS:
     void N3Click();
     void N13Click();
     void menudeckClick();
+    void menuoptClick();
     void ImageClick(PictureControl* control);
     void ImagenewClick();
     void PanelMainClick();
@@ -85,6 +98,7 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -95,6 +109,9 @@ private:
     void createTable();
     void createStatusBar();
     void applySettings();
+    void readSettings();
+    void writeSettings();
+    void fitPendingOuterSize();
     // Runs one engine operation and then brings the window in line with it.
     template <typename Operation> void act(Operation operation) {
         operation();
@@ -112,6 +129,7 @@ private:
     HelpWindow* help = nullptr;
     bool shown = false;
     bool cardsPainted = false;
+    QSize pendingOuterSize; // the outer size still to be set once the frame is known
 };
 
 // The main window of the run.

@@ -1,3 +1,4 @@
+#include "ApplicationTitle.h"
 #include "Form1.h"
 #include "Windows.h"
 
@@ -8,7 +9,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zarvek"));
     QApplication::setOrganizationName(QStringLiteral("Velmoran"));
     // The application's title until the interface texts replace it.
-    QApplication::setApplicationDisplayName(QStringLiteral("Alpha version 0.10 Zarvek"));
+    setApplicationTitle(QStringLiteral("Alpha version 0.10 Zarvek"));
     createWindows();
     Form1->show();
     const int result = QApplication::exec();
