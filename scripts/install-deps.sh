@@ -9,7 +9,7 @@ packages=(
     cmake ninja-build g++ make
     qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev
     libgtest-dev googletest
-    fonts-dejavu-core fonts-liberation
+    fonts-dejavu-core fonts-liberation qt6-translations-l10n
     desktop-file-utils appstream
     dpkg-dev file
 )

@@ -42,12 +42,14 @@ void TForm1::FormCreate() {
     qApp->installEventFilter(this);
 }
 
-void TForm1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!shown) {
+void TForm1::setVisible(bool visible) {
+    // The first showing reads the settings and may ask for the language
+    // before the window exists on screen, so it opens where it was left.
+    if (visible && !shown) {
         shown = true;
         FormShow();
     }
+    QMainWindow::setVisible(visible);
 }
 
 void TForm1::FormShow() {
@@ -85,12 +87,6 @@ QCursor TForm1::cursorFor(int number) const {
 void TForm1::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
-    fitPendingOuterSize();
-}
-
-void TForm1::moveEvent(QMoveEvent* event) {
-    QMainWindow::moveEvent(event);
-    fitPendingOuterSize();
 }
 
 void TForm1::FormResize() {

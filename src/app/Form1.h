@@ -28,6 +28,7 @@ class TForm1 : public QMainWindow, public GameHost {
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
+    void setVisible(bool visible) override;
 
     Game& game() { return *engine; }
     // Where new games take the time of day that seeds their shuffle; tests fix it.
@@ -96,9 +97,7 @@ public Q_SLOTS:
     void TimerGameTimer();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -111,7 +110,6 @@ private:
     void applySettings();
     void readSettings();
     void writeSettings();
-    void fitPendingOuterSize();
     // Runs one engine operation and then brings the window in line with it.
     template <typename Operation> void act(Operation operation) {
         operation();
@@ -129,7 +127,6 @@ private:
     HelpWindow* help = nullptr;
     bool shown = false;
     bool cardsPainted = false;
-    QSize pendingOuterSize; // the outer size still to be set once the frame is known
 };
 
 // The main window of the run.

@@ -7,6 +7,7 @@
 #include "RadioGroup.h"
 #include "Smena.h"
 #include "Texts.h"
+#include "ToolkitLanguage.h"
 #include "enterfrm.h"
 #include "frmopt.h"
 #include "frmvict.h"
@@ -172,6 +173,7 @@ void TForm1::loadmyres() {
     Formwin->Panelcapt->setToolTip(langtext(193));
 
     helpFile = langtext(1);
+    applyToolkitLanguage(language);
 }
 
 void TForm1::syncMenus() {

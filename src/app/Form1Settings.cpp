@@ -62,23 +62,13 @@ void TForm1::writeSettings() {
 }
 
 void TForm1::setOuterGeometry(const QRect& outer) {
-    move(outer.topLeft()); // a window's position is its frame's
+    moveFrameTo(*this, outer.topLeft());
     resize(outer.size().shrunkBy(frameExtents(*this)));
     // Until the window system has framed the window its frame is a guess;
     // the size is set again once the real one is known.
-    pendingOuterSize = knownFrame(*this).isNull() ? outer.size() : QSize();
-}
-
-void TForm1::fitPendingOuterSize() {
-    if (pendingOuterSize.isEmpty())
-        return;
-    const QMargins frame = knownFrame(*this);
-    if (frame.isNull())
-        return;
-    const QSize client = pendingOuterSize.shrunkBy(frame);
-    pendingOuterSize = QSize();
-    if (client != size())
-        resize(client);
+    whenFramed(*this, [this, size = outer.size()](const QMargins& frame) {
+        resize(size.shrunkBy(frame));
+    });
 }
 
 void TForm1::changelang() {

@@ -59,11 +59,11 @@ TFormOptions::TFormOptions(QWidget* parent)
 
 void TFormOptions::buildGamePage(QWidget* page) {
     RadioScore = new RadioGroup(page);
-    RadioScore->setGeometry(4, 2, 136, 88);
+    RadioScore->setGeometry(4, 2, 126, 88);
     RadioShow = new RadioGroup(page);
-    RadioShow->setGeometry(145, 2, 136, 66);
+    RadioShow->setGeometry(134, 2, 147, 66);
     Checkscore = new QCheckBox(page);
-    Checkscore->setGeometry(149, 70, 132, 22);
+    Checkscore->setGeometry(138, 70, 143, 22);
 
     const int top = kPages.height() - kButtonHeight - 8;
     BitBtn1 = new QPushButton(page);
@@ -82,7 +82,7 @@ void TFormOptions::buildOptPage(QWidget* page) {
     int top = 4;
     for (QCheckBox** box : {&CheckCur, &CheckOpNew, &CheckShowMenu, &CheckShowDialog}) {
         *box = new QCheckBox(page);
-        (*box)->setGeometry(6, top, 275, 22);
+        (*box)->setGeometry(3, top, 280, 22);
         top += 23;
     }
     const int buttons = kPages.height() - kButtonHeight - 8;

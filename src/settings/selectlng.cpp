@@ -42,6 +42,11 @@ TFormSelLang::TFormSelLang(QWidget* parent)
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
     Memo1->setGeometry(kEdge, kEdge, kInnerWidth, 53);
+    // Two instruction lines that wrap must fit in the memo's four rows.
+    Memo1->document()->setDocumentMargin(2);
+    QFont small = Memo1->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    Memo1->setFont(small);
 
     BtnOK->setDefault(true);
     connect(BtnOK, &QPushButton::clicked, this, &TFormSelLang::BtnOKClick);
@@ -59,6 +64,7 @@ int TFormSelLang::pokaz(int current) {
     Memo1->clear();
     for (int id : {991, 992, 993})
         Memo1->appendPlainText(stringResource(id));
+    Memo1->moveCursor(QTextCursor::Start); // the first instruction line on top
     RadioGroup1->setTitle(stringResource(994));
 
     const int count = languageCount();
@@ -84,12 +90,19 @@ void TFormSelLang::BtnOKClick() {
 
 void TFormSelLang::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // Centred on the screen, counting the frame the window system adds.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize outer = size().grownBy(frameExtents(*this));
-        const QRect s = screen->geometry();
-        move(static_cast<int>((s.width() - outer.width()) * 0.5),
-             static_cast<int>((s.height() - outer.height()) * 0.5));
-    }
+    centre(frameExtents(*this));
+    // Shown before any other window, the frame is only known once it is on screen.
+    if (knownFrame(*this).isNull())
+        whenFramed(*this, [this](const QMargins& frame) { centre(frame); });
     BtnOK->setFocus();
+}
+
+void TFormSelLang::centre(const QMargins& frame) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize outer = size().grownBy(frame);
+    const QRect s = screen->geometry();
+    moveFrameTo(*this, {static_cast<int>((s.width() - outer.width()) * 0.5),
+                        static_cast<int>((s.height() - outer.height()) * 0.5)});
 }

@@ -32,6 +32,10 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+
+private:
+    // Centred on the screen, counting the frame the window system adds.
+    void centre(const QMargins& frame);
 };
 
 extern TFormSelLang* FormSelLang;

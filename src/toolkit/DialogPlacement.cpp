@@ -14,7 +14,7 @@ void placeOverMainWindow(QWidget& dialog, const QRect& mainWindow) {
     const QRect screenRect = screen->geometry();
     // The frame, not the client area, must fit on screen; move() places the frame too.
     const QSize frame = dialog.size().grownBy(frameExtents(dialog));
-    dialog.move(placedialog(mainWindow.left(), mainWindow.top(), mainWindow.width(),
-                            mainWindow.height(), frame.width(), frame.height(), kDialogMargin,
-                            screenRect.width(), screenRect.height()));
+    moveFrameTo(dialog, placedialog(mainWindow.left(), mainWindow.top(), mainWindow.width(),
+                                    mainWindow.height(), frame.width(), frame.height(),
+                                    kDialogMargin, screenRect.width(), screenRect.height()));
 }

@@ -21,6 +21,7 @@ inline void writeStoreFile(const QByteArray& text) {
     QFile out(file);
     out.open(QIODevice::WriteOnly);
     out.write(text);
+    out.flush(); // the time set below must be the last change to the file
     // The store rereads a file only when its size or time has changed; two
     // files of one size written within a clock tick must still differ.
     static int written = 0;
