@@ -1,11 +1,12 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README, `make run` and `make test`, and `make package`
+# for the Debian package.
 BUILD ?= build
 CMAKE_FLAGS := -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ifdef CI
 CMAKE_FLAGS += -DZARVEK_WERROR=ON
 endif
 
-.PHONY: run test build deps sheet
+.PHONY: run test build deps sheet package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -21,3 +22,6 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+package: build
+	cmake --build $(BUILD) --target package

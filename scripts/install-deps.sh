@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game and its tests need, skipping those
-# already present, so `make run` and `make test` work on a fresh machine.
+# already present, so `make run`, `make test` and `make package` work on a fresh
+# machine. The desktop-file and metainfo validators run in the tests; dpkg-dev
+# and file let the package find the libraries the game links against.
 set -euo pipefail
 
 packages=(
     cmake ninja-build g++ make
-    qt6-base-dev qt6-svg-dev libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-svg-dev libgl-dev
     libgtest-dev googletest
-    fonts-dejavu-core fonts-liberation
+    fonts-dejavu-core fonts-liberation qt6-translations-l10n
+    desktop-file-utils appstream
+    dpkg-dev file
 )
 
 missing=()

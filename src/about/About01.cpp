@@ -165,8 +165,9 @@ void Taboutform::firstshow(int language) {
     }
     // The table comes first: the splash goes up once the main window has been
     // drawn, so it never holds up the start of the program.
-    QWindow* owner = parentWidget() ? parentWidget()->window()->windowHandle() : nullptr;
-    if (owner && !owner->isExposed()) {
+    QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const bool ownerOnScreen = owner && owner->windowHandle() && owner->windowHandle()->isExposed();
+    if (owner && !ownerOnScreen) {
         splashPending = true;
         owner->installEventFilter(this);
         return;
@@ -186,10 +187,10 @@ void Taboutform::showSplash() {
 }
 
 bool Taboutform::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Expose && splashPending && watched->isWindowType() &&
-        static_cast<QWindow*>(watched)->isExposed()) {
+    if (event->type() == QEvent::Paint && splashPending && parentWidget() &&
+        watched == parentWidget()->window()) {
         watched->removeEventFilter(this);
-        // Queued, because the main window draws itself while handling this event.
+        // Queued, so the main window's children are drawn first.
         QTimer::singleShot(0, this, [this] {
             if (splashPending)
                 showSplash();

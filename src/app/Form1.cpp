@@ -3,7 +3,9 @@
 #include "Form1.h"
 
 #include "About01.h"
+#include "ApplicationTitle.h"
 #include "ClickArea.h"
+#include "ErrorReport.h"
 #include "Formbank.h"
 #include "PanelLayout.h"
 #include "PictureControl.h"
@@ -29,8 +31,8 @@ TForm1::~TForm1() {
 
 void TForm1::FormCreate() {
     setWindowTitle(QStringLiteral("Zarvek"));
-    resize(630, 440);
-    move(5, 20);
+    setApplicationTitleWindow(this);
+    setOuterGeometry(QRect(5, 20, 630, 440));
     createMenus();
     createTable();
     createStatusBar();
@@ -40,12 +42,14 @@ void TForm1::FormCreate() {
     qApp->installEventFilter(this);
 }
 
-void TForm1::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    if (!shown) {
+void TForm1::setVisible(bool visible) {
+    // The first showing reads the settings and may ask for the language
+    // before the window exists on screen, so it opens where it was left.
+    if (visible && !shown) {
         shown = true;
         FormShow();
     }
+    QMainWindow::setVisible(visible);
 }
 
 void TForm1::FormShow() {
@@ -56,8 +60,11 @@ void TForm1::FormShow() {
     engine = std::make_unique<Game>(*BankForm, *this, timeOfDay);
     Imagenew->setPicture(BankForm->impusto());
     Imagelast->setPicture(BankForm->impusto());
-    applySettings();
-    loadmyres();
+    if (!settingsRead && !reportingStoreErrors([this] { readwriteini(0); })) {
+        // A store that cannot be read still leaves a usable window.
+        applySettings();
+        loadmyres();
+    }
     syncScene();
     aboutform->firstshow(language);
 }
@@ -121,7 +128,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::N3Click() {
-    close();
+    // A failed write keeps the program open, so nothing is lost unseen.
+    if (reportingStoreErrors([this] { readwriteini(1); }))
+        close();
 }
 
 void TForm1::menudeckClick() {

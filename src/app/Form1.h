@@ -28,6 +28,7 @@ class TForm1 : public QMainWindow, public GameHost {
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
+    void setVisible(bool visible) override;
 
     Game& game() { return *engine; }
     // Where new games take the time of day that seeds their shuffle; tests fix it.
@@ -55,6 +56,18 @@ public:
 
     // Writes every text of the current language into the windows.
     void loadmyres();
+    // Mode 0 reads the stored settings and applies them, mode 1 writes them.
+    void readwriteini(int mode);
+    // The language chooser, then every text in the language picked.
+    void changelang();
+    // Asks, then deletes everything the program stored and ends it.
+    void uninstall();
+    // Places the window by its outer (framed) rectangle.
+    void setOuterGeometry(const QRect& outer);
+    // Set once the stored settings have been read, so they are read once a run.
+    bool settingsRead = false;
+    // The help file of the current language.
+    QString helpFile;
     // Attaches the popup menu while the option is on.
     void setpopup();
     // The cursor registered under a number: 0 the arrow, 7001 the hand.
@@ -80,13 +93,13 @@ public Q_SLOTS:
     void N13Click();
     void N11Click();
     void menudeckClick();
+    void menuoptClick();
     void ImageClick(PictureControl* control);
     void ImagenewClick();
     void PanelMainClick();
     void TimerGameTimer();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -98,6 +111,8 @@ private:
     void createTable();
     void createStatusBar();
     void applySettings();
+    void readSettings();
+    void writeSettings();
     // Runs one engine operation and then brings the window in line with it.
     template <typename Operation> void act(Operation operation) {
         operation();

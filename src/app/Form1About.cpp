@@ -12,8 +12,7 @@ HelpWindow& TForm1::helpWindow() {
 }
 
 void TForm1::N13Click() {
-    // Text 1 names the help book of the current language.
-    helpWindow().showContents(langtext(1));
+    helpWindow().showContents(helpFile);
 }
 
 void TForm1::N11Click() {

@@ -2,26 +2,35 @@
 // their enabled and visible states.
 #include "Form1.h"
 
+#include "About01.h"
+#include "ApplicationTitle.h"
+#include "RadioGroup.h"
 #include "Smena.h"
 #include "Texts.h"
+#include "ToolkitLanguage.h"
+#include "enterfrm.h"
+#include "frmopt.h"
+#include "frmvict.h"
+#include "zarvek_win.h"
 
-#include <QGuiApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTabBar>
 
 void TForm1::createMenus() {
     N1 = menuBar()->addMenu(QString());
-    menuopt = N1->addAction(QString());
+    menuopt = N1->addAction(QString(), this, &TForm1::menuoptClick);
     menudeck = N1->addAction(QString(), this, &TForm1::menudeckClick);
     N1->addSeparator();
     N13 = N1->addAction(QString(), QKeySequence(Qt::Key_F1), this, &TForm1::N13Click);
     N11 = N1->addAction(QString(), QKeySequence(Qt::Key_F12), this, &TForm1::N11Click);
     N1->addSeparator();
     N3 = N1->addAction(QString(), this, &TForm1::N3Click);
-    // Options arrives with its dialog; until then it says so by being
-    // unavailable rather than opening an empty window.
-    menuopt->setEnabled(false);
 
     N12 = menuBar()->addMenu(QString());
     N21 = N12->addAction(QString(), QKeySequence(Qt::Key_F2), this, &TForm1::N21Click);
@@ -68,6 +77,38 @@ void TForm1::setpopup() {
     setContextMenuPolicy(options.showPopUp ? Qt::CustomContextMenu : Qt::PreventContextMenu);
 }
 
+namespace {
+
+QStringList langtexts(std::initializer_list<int> numbers) {
+    QStringList texts;
+    for (int n : numbers)
+        texts << langtext(n);
+    return texts;
+}
+
+void setTabs(QTabBar& tabs, const QStringList& titles) {
+    while (tabs.count() > 0)
+        tabs.removeTab(0);
+    for (const QString& title : titles)
+        tabs.addTab(title);
+}
+
+// The options dialog's help topic is written in the text table as a number.
+void setOptionsHelpContext() {
+    bool ok = false;
+    const int context = langtext(174).toInt(&ok);
+    if (ok) {
+        FormOptions->helpContext = context;
+        return;
+    }
+    QMessageBox(QMessageBox::Critical, QStringLiteral("Error"),
+                QStringLiteral("Incorrect resource meaning for Help Context(String N174)"),
+                QMessageBox::Ok, Form1)
+        .exec();
+}
+
+} // namespace
+
 void TForm1::loadmyres() {
     N1->setTitle(langtext(103));
     menuopt->setText(langtext(104));
@@ -84,10 +125,51 @@ void TForm1::loadmyres() {
     N9->setText(langtext(129));
     popmenurozd->setText(langtext(110));
     setWindowTitle(langtext(102));
-    QGuiApplication::setApplicationDisplayName(langtext(101));
+    setApplicationTitle(langtext(101));
+
+    aboutform->setWindowTitle(langtext(205));
+    aboutform->Labelfor->setText(langtext(206));
+    aboutform->Labelver->setText(langtext(207));
+    aboutform->Labelnewv->setText(langtext(208));
+
+    FormEnter->setWindowTitle(langtext(130));
+    FormEnter->Panelcapt->setText(langtext(131));
+    FormEnter->Edit1->setText(langtext(132));
+
+    TFormOptions& o = *FormOptions;
+    o.setWindowTitle(langtext(160));
+    setTabs(*o.TabSet1, langtexts({161, 162}));
+    o.RadioScore->setTitle(langtext(163));
+    o.RadioScore->setItems(langtexts({164, 165, 166}));
+    o.RadioShow->setTitle(langtext(167));
+    o.RadioShow->setItems(langtexts({168, 169}));
+    o.Checkscore->setText(langtext(170));
+    o.BitBtn1->setText(langtext(171));
+    o.BitBtn3->setText(langtext(172));
+    o.BitBtn2->setText(langtext(173));
+    setOptionsHelpContext();
+    o.BtnUninst->setText(langtext(175));
+    o.CheckCur->setText(langtext(176));
+    o.CheckOpNew->setText(langtext(177));
+    o.CheckShowMenu->setText(langtext(178));
+    o.CheckShowDialog->setText(langtext(220));
+    o.BitBtn4->setText(langtext(179));
+    o.BtnDop->setText(langtext(180));
+
     Formsmena->setWindowTitle(langtext(190));
     Formsmena->BitBtn1->setText(langtext(191));
     Formsmena->BitBtn2->setText(langtext(192));
+
+    FormVict->RxLabel1->setText(langtext(201));
+    FormVict->RxLabel2->setText(langtext(202));
+    FormVict->RxLabel3->setText(langtext(203));
+
+    Formwin->setWindowTitle(langtext(213));
+    setTabs(*Formwin->Tabrez, langtexts({210, 211, 212}));
+    Formwin->Panelcapt->setToolTip(langtext(193));
+
+    helpFile = langtext(1);
+    applyToolkitLanguage(language);
 }
 
 void TForm1::syncMenus() {

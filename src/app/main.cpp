@@ -1,3 +1,4 @@
+#include "ApplicationTitle.h"
 #include "Form1.h"
 #include "Windows.h"
 
@@ -7,8 +8,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zarvek"));
     QApplication::setOrganizationName(QStringLiteral("Velmoran"));
+    // The app id on Wayland: the desktop groups the windows under the menu entry of this name.
+    QApplication::setDesktopFileName(QStringLiteral(ZARVEK_APP_ID));
     // The application's title until the interface texts replace it.
-    QApplication::setApplicationDisplayName(QStringLiteral("Alpha version 0.10 Zarvek"));
+    setApplicationTitle(QStringLiteral("Alpha version 0.10 Zarvek"));
     createWindows();
     Form1->show();
     const int result = QApplication::exec();

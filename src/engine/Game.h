@@ -66,6 +66,12 @@ public:
     void setShowDialog(bool on) { s.showDialog = on; }
     void setNewCards(bool on) { s.newCards = on; }
     void setHandCursor(int cursor) { s.handCursor = cursor; }
+    // The cursor option changed: the hand (or the arrow, for 0) goes at once
+    // onto the stock, waste and uncovered pyramid cards, the arrow elsewhere.
+    void applyCursorOption(int handCursor);
+    // New score mode, cards mode or keep-score value: score and clock start
+    // from zero, the status bar is cleared and a running game is dealt anew.
+    void changeRules(int scoreMode, int drawThree, bool saveScore);
 
     // --- Dealing -----------------------------------------------------------
     // Starts a game: asks first when one is running, shuffles, deals, charges

@@ -1,11 +1,9 @@
 // The help books: the right book for each language, topics for the dialogs'
 // help contexts, every link of every page resolving, and the main window's
 // Help and About commands.
+#include "../app/WindowFixture.h"
 #include "About01.h"
-#include "Form1.h"
 #include "HelpWindow.h"
-#include "Texts.h"
-#include "Windows.h"
 #include "resources.h"
 
 #include <QDirIterator>
@@ -24,9 +22,6 @@
 // Failure messages name pages and links as text.
 inline std::ostream& operator<<(std::ostream& os, const QString& s) {
     return os << s.toStdString();
-}
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s;
 }
 
 namespace {
@@ -163,11 +158,7 @@ TEST(Help, OpensTheBookOfTheLanguageAtItsContentsOrAtADialogsTopic) {
     language = 2;
 }
 
-TEST(MainWindowAbout, F12OpensTheAboutDialogOverTheTable) {
-    language = 2;
-    createWindows();
-    Form1->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(Form1));
+TEST_F(WindowTest, F12OpensTheAboutDialogOverTheTableOnceTheSplashHasGone) {
     // The splash, once the table has been drawn.
     EXPECT_TRUE(QTest::qWaitFor([] { return aboutform->isVisible(); }));
     EXPECT_FALSE(aboutform->framed());
@@ -180,8 +171,7 @@ TEST(MainWindowAbout, F12OpensTheAboutDialogOverTheTable) {
         opened = aboutform->isVisible() && aboutform->framed() && aboutform->isModal();
         aboutform->accept();
     });
-    QTest::keyClick(Form1, Qt::Key_F12);
+    key(Qt::Key_F12);
     EXPECT_TRUE(opened);
     EXPECT_FALSE(aboutform->isVisible());
-    destroyWindows();
 }

@@ -8,13 +8,17 @@
 #include "About01.h"
 #include "Form1.h"
 #include "HelpWindow.h"
+#include "IniStore.h"
 #include "Texts.h"
 #include "Windows.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
+#include <QFile>
+#include <QFileInfo>
 #include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -42,19 +46,21 @@ int main(int argc, char** argv) {
     }
     outputDir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(outputDir);
-    language = std::uint8_t(QByteArray(argv[2]).toInt());
-    suffix = language == 1 ? QStringLiteral("-rus") : QStringLiteral("-eng");
+    const int lang = QByteArray(argv[2]).toInt();
+    suffix = lang == 1 ? QStringLiteral("-rus") : QStringLiteral("-eng");
+
+    // A store of its own, never the player's: past the first runs (so the
+    // language chooser stays shut) and in the language asked for.
+    QTemporaryDir store;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    QDir().mkpath(QFileInfo(IniStore::programKeyFile()).absolutePath());
+    QFile file(IniStore::programKeyFile());
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(QStringLiteral("[Format]\nFrstHlp=2\nLanguage=%1\n").arg(lang).toUtf8());
+    file.close();
 
     createWindows();
-    // The texts the main window writes into the About box, for a build whose
-    // main window does not write them yet.
-    for (auto [label, n] : {std::pair{aboutform->Labelfor, 206},
-                            {aboutform->Labelver, 207},
-                            {aboutform->Labelnewv, 208}})
-        if (label->text().isEmpty())
-            label->setText(langtext(n));
-    if (aboutform->windowTitle().isEmpty())
-        aboutform->setWindowTitle(langtext(205));
     Form1->show();
     QTest::qWait(400);
     shoot(aboutform, QStringLiteral("splash"));

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QSettings;
+
+// The program key of the per-user store, seen as an INI file: a section is a
+// group, an ident a value name, and every value is kept as text. One object is
+// one opening of the key; writes are committed together by close(), so a
+// failed write leaves the previous contents whole.
+class IniStore {
+public:
+    // Opens the program key (Velmoran/Zarvek in the user's native store).
+    IniStore();
+    // Commits what close() has not, silently: a destructor must not throw.
+    ~IniStore();
+    IniStore(const IniStore&) = delete;
+    IniStore& operator=(const IniStore&) = delete;
+
+    // The text stored under section/ident, or `fallback` when there is none.
+    // A value stored with another type throws "Invalid data type for '<ident>'".
+    QString readString(const QString& section, const QString& ident, const QString& fallback);
+    // Decimal or "0x"/"0X" hexadecimal text; anything else gives `fallback`.
+    int readInteger(const QString& section, const QString& ident, int fallback);
+    // An integer other than 0 is true.
+    bool readBool(const QString& section, const QString& ident, bool fallback);
+
+    // Throws "Failed to create key <section>" when the key cannot be made.
+    void writeString(const QString& section, const QString& ident, const QString& value);
+    void writeInteger(const QString& section, const QString& ident, int value);
+    void writeBool(const QString& section, const QString& ident, bool value);
+
+    // Commits the writes; throws "Failed to set data for '<ident>'" naming the
+    // first value of the batch when the file cannot be replaced. The file is
+    // then left as it was, and the next use of the store tries the batch again.
+    void close();
+
+    // The file behind the program key, and the maker's folder holding it.
+    static QString programKeyFile();
+    static QString makerFolder();
+
+private:
+    std::unique_ptr<QSettings> key;
+    QString firstPending;
+};
+
+// How stored text reads as an integer: decimal, or hexadecimal after "0x" or
+// "0X" (the 32 bits taken as they are); anything else is `fallback`.
+int parseStoredInteger(const QString& text, int fallback);
+
+// Deletes the program key and, when nothing else is left in it, the maker's
+// folder; a key that is already gone counts as deleted. False when something
+// that exists could not be removed.
+bool removeProgramKey();

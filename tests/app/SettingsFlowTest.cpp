@@ -1,0 +1,242 @@
+// The settings as a player meets them: the first runs, Exit and the close
+// button, the options dialog, link removal and a store that cannot be read.
+#include "WindowFixture.h"
+
+#include "RadioGroup.h"
+#include "frmopt.h"
+#include "selectlng.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QTabBar>
+
+#include <optional>
+
+namespace {
+
+// Picks language `pick` in the chooser when it opens, noting what it offered.
+struct ChooserAnswer {
+    bool seen = false;
+    QStringList entries;
+    int highlighted = 0;
+    int groupHeight = 0;
+    int buttonGap = 0;
+
+    void answerNext(int pick) {
+        onModal<TFormSelLang>([this, pick](TFormSelLang* chooser) {
+            seen = true;
+            entries = chooser->RadioGroup1->items();
+            highlighted = chooser->RadioGroup1->itemIndex() + 1;
+            groupHeight = chooser->RadioGroup1->height();
+            buttonGap = chooser->BtnOK->y() - chooser->RadioGroup1->geometry().bottom() - 1;
+            chooser->RadioGroup1->setItemIndex(pick - 1);
+            chooser->BtnOK->click();
+        });
+    }
+};
+
+} // namespace
+
+class SettingsFlowTest : public WindowTest {
+protected:
+    void SetUp() override {}
+    void TearDown() override {
+        if (Form1)
+            destroyWindows();
+    }
+    // One run of the program: started on what the store holds, ended by Exit.
+    ChooserAnswer runAndExit(int pick) {
+        ChooserAnswer chooser;
+        chooser.answerNext(pick);
+        createWindows();
+        Form1->show();
+        Form1->N3Click();
+        destroyWindows();
+        return chooser;
+    }
+};
+
+TEST_F(SettingsFlowTest, TheFirstTwoRunsEndedByExitAskForTheLanguage) {
+    writeStoreFile({});
+    ChooserAnswer first = runAndExit(1);
+    EXPECT_TRUE(first.seen);
+    EXPECT_EQ(first.entries, QStringList({"Русский", "English"}));
+    EXPECT_EQ(first.highlighted, 2);
+    EXPECT_EQ(first.groupHeight, 40);
+    EXPECT_EQ(first.buttonGap, 8);
+    EXPECT_EQ(storedValue("Format/FrstHlp"), "1");
+    EXPECT_EQ(storedValue("Format/Language"), "1");
+
+    ChooserAnswer second = runAndExit(2);
+    EXPECT_TRUE(second.seen);
+    EXPECT_EQ(second.highlighted, 1) << "the language of the last run";
+    EXPECT_EQ(storedValue("Format/FrstHlp"), "2");
+
+    // From the third run on the chooser stays away, and the count stays at 2.
+    createWindows();
+    Form1->show();
+    EXPECT_EQ(Form1->N1->title(), "&File ");
+    Form1->N3Click();
+    EXPECT_EQ(storedValue("Format/FrstHlp"), "2");
+}
+
+TEST_F(SettingsFlowTest, ExitWritesEverythingAndTheCloseButtonNothing) {
+    start("[Format]\nFrstHlp=2\nScore=1\nCursor=5\n[Form]\nLeft=5000\nWidth=100\n");
+    // Stored off the 800-pixel screen and too narrow: centred at the default size.
+    EXPECT_EQ(Form1->frameGeometry(), QRect(85, 20, 630, 440));
+    const QByteArray before = readStoreFile();
+    Form1->settings().deck = 9;
+    Form1->close();
+    EXPECT_EQ(readStoreFile(), before);
+
+    Form1->show();
+    Form1->move(40, 50);
+    Form1->N3Click();
+    EXPECT_FALSE(Form1->isVisible());
+    const std::pair<const char*, const char*> stored[] = {
+        {"Format/Score", "1"},    {"Format/Cards", "0"},     {"Format/Deck", "9"},
+        {"Format/Time", "1"},     {"Format/Cursor", "1"},    {"Format/SaveScore", "1"},
+        {"Format/NewCards", "1"}, {"Format/ShowPopUp", "1"}, {"Format/ShowDialog", "1"},
+        {"Format/FrstHlp", "2"},  {"Format/Language", "2"},  {"Form/Left", "40"},
+        {"Form/Top", "50"},       {"Form/Width", "630"},     {"Form/Height", "440"},
+    };
+    for (const auto& [key, value] : stored)
+        EXPECT_EQ(storedValue(key), value) << key;
+}
+
+TEST_F(SettingsFlowTest, StandardModeFromTheStoreRedealsWithF4) {
+    start("[Format]\nFrstHlp=2\nScore=1\n");
+    EXPECT_EQ(game().state().clock.scoreMode, smStandard);
+    key(Qt::Key_F2);
+    for (int i = 0; i < 24; ++i)
+        click(Form1->PanelMain, QPoint(300, 300));
+    EXPECT_EQ(game().state().stockCount, 0);
+    key(Qt::Key_F4);
+    EXPECT_EQ(game().state().stockCount, 24);
+}
+
+TEST_F(SettingsFlowTest, AnUnreadableValueIsReportedAndTheWindowStillWorks) {
+    MessageBoxAnswer report;
+    report.answerNext(QMessageBox::Ok);
+    start("[Format]\nFrstHlp=2\nScore=1, 2\n");
+    EXPECT_TRUE(report.seen);
+    EXPECT_EQ(report.text, "Invalid data type for 'Score'.");
+    EXPECT_EQ(Form1->N12->title(), "&Game");
+    key(Qt::Key_F2);
+    EXPECT_TRUE(game().state().gameRunning);
+}
+
+namespace {
+
+enum class Close { Ok, Cancel, Escape };
+
+struct OptionsRow {
+    const char* name;
+    bool dealFirst;
+    bool threeCards;
+    bool cursorOff;
+    bool messagesOff;
+    Close close;
+    std::optional<QMessageBox::StandardButton> answer; // the question, if it must come
+    bool rulesTaken;
+    bool newDeal;
+};
+
+} // namespace
+
+TEST_F(SettingsFlowTest, OptionsApplyTheTableAtOnceAndTheRulesAfterTheQuestion) {
+    const OptionsRow rows[] = {
+        {"cancel", true, true, true, false, Close::Cancel, {}, false, false},
+        {"escape", true, true, true, false, Close::Escape, {}, false, false},
+        {"check boxes only", true, false, true, false, Close::Ok, {}, false, false},
+        {"mode change, yes", true, true, false, false, Close::Ok, QMessageBox::Yes, true, true},
+        {"mode change, no", true, true, true, false, Close::Ok, QMessageBox::No, false, false},
+        {"mode change, no game", false, true, false, false, Close::Ok, {}, true, false},
+        {"mode change, messages off", true, true, false, true, Close::Ok, {}, true, true},
+    };
+    for (const OptionsRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        start("[Format]\nFrstHlp=2\n");
+        if (row.dealFirst) {
+            key(Qt::Key_F2);
+            Form1->TimerGameTimer();
+        }
+        const QString dealBefore = game().dump();
+        const int scoreBefore = game().state().clock.score;
+
+        onModal<TFormOptions>([&row](TFormOptions* o) {
+            EXPECT_EQ(o->BtnUninst->geometry().top(), o->height() + 3) << "hidden below the edge";
+            o->RadioShow->setItemIndex(row.threeCards ? 1 : 0);
+            o->CheckCur->setChecked(!row.cursorOff);
+            o->CheckShowDialog->setChecked(!row.messagesOff);
+            if (row.close == Close::Ok)
+                o->BitBtn1->click();
+            else if (row.close == Close::Cancel)
+                o->BitBtn3->click();
+            else
+                QTest::keyClick(o, Qt::Key_Escape);
+        });
+        MessageBoxAnswer question;
+        if (row.answer)
+            question.answerNext(*row.answer);
+        else
+            question.refuseUnexpected();
+        Form1->menuoptClick();
+
+        const bool applied = row.close == Close::Ok;
+        EXPECT_EQ(question.seen, row.answer.has_value());
+        EXPECT_EQ(Form1->settings().cursor, !(applied && row.cursorOff));
+        EXPECT_EQ(Form1->settings().drawThree, row.rulesTaken ? 1 : 0);
+        EXPECT_EQ(game().state().drawThree, row.rulesTaken ? 1 : 0);
+        if (row.dealFirst && applied && row.cursorOff) {
+            for (int n = 1; n <= kCardCount; ++n)
+                EXPECT_EQ(card(n)->cursor().shape(), Qt::ArrowCursor) << n;
+        }
+        if (row.rulesTaken) {
+            // Score and clock start again; a running game is dealt anew.
+            EXPECT_EQ(game().state().clock.gameSeconds, 0);
+            EXPECT_EQ(game().state().clock.score, row.newDeal ? -ScoreClock::stake(true) : 0);
+            EXPECT_EQ(game().state().gameRunning, row.newDeal);
+            EXPECT_EQ(panel(1), "");
+            if (!row.newDeal) {
+                EXPECT_EQ(panel(0) + panel(2), "");
+            }
+        } else {
+            EXPECT_EQ(game().state().clock.score, scoreBefore);
+        }
+        EXPECT_EQ(game().dump() != dealBefore, row.newDeal);
+        destroyWindows();
+    }
+}
+
+TEST_F(SettingsFlowTest, LinkRemovalDeletesTheRecordsAndEndsWithoutWriting) {
+    start("[Format]\nFrstHlp=2\nScore=1\n");
+    // Refused: the dialog's other values still count.
+    onModal<TFormOptions>([](TFormOptions* o) {
+        o->CheckShowMenu->setChecked(false);
+        EXPECT_FALSE(o->BtnUninst->isVisibleTo(o) && o->BtnUninst->y() < o->height());
+        o->BtnDop->click();
+        EXPECT_EQ(o->height(), 217);
+        o->BtnUninst->click();
+    });
+    MessageBoxAnswer refuse;
+    refuse.answerNext(QMessageBox::No);
+    Form1->menuoptClick();
+    EXPECT_EQ(refuse.caption, "Removal of records");
+    EXPECT_EQ(refuse.text, "You really want to remove all records from System register?\n"
+                           "All your adjustments and score will be destroyed...");
+    EXPECT_FALSE(Form1->settings().showPopUp);
+    EXPECT_TRUE(QFileInfo::exists(IniStore::programKeyFile()));
+
+    onModal<TFormOptions>([](TFormOptions* o) {
+        o->BtnDop->click();
+        o->BtnUninst->click();
+    });
+    MessageBoxAnswer confirm, done;
+    confirm.answerNext(QMessageBox::Yes, [&done] { done.answerNext(QMessageBox::Ok); });
+    Form1->menuoptClick();
+    EXPECT_EQ(done.text, "Records are successfully removed");
+    EXPECT_FALSE(Form1->isVisible());
+    EXPECT_FALSE(QFileInfo::exists(IniStore::programKeyFile()));
+    EXPECT_FALSE(QFileInfo::exists(IniStore::makerFolder()));
+}
