@@ -7,6 +7,7 @@
 #include "selectlng.h"
 
 #include <QCheckBox>
+#include <QScreen>
 #include <QMenu>
 #include <QTabBar>
 
@@ -239,4 +240,19 @@ TEST_F(SettingsFlowTest, LinkRemovalDeletesTheRecordsAndEndsWithoutWriting) {
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_FALSE(QFileInfo::exists(IniStore::programKeyFile()));
     EXPECT_FALSE(QFileInfo::exists(IniStore::makerFolder()));
+}
+
+TEST_F(SettingsFlowTest, UncoveringTheRemovalButtonNearTheBottomMovesTheDialogUp) {
+    start("[Format]\nFrstHlp=2\n");
+    const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
+    int bottomBefore = 0, bottomAfter = 0;
+    onModal<TFormOptions>([&](TFormOptions* o) {
+        bottomBefore = o->frameGeometry().bottom() + 1;
+        o->BtnDop->click();
+        bottomAfter = o->frameGeometry().bottom() + 1;
+        o->BitBtn3->click();
+    });
+    FormOptions->setopt(QRect(0, screenHeight - 100, 300, 100), Form1->settings());
+    EXPECT_EQ(bottomBefore, screenHeight - 10) << "kept inside the margin when it opened";
+    EXPECT_EQ(bottomAfter, screenHeight - 10);
 }
