@@ -98,7 +98,7 @@ TEST(RandomPlay, EveryCardStaysInExactlyOnePlace) {
                 if (roll < 60) // mostly where the cards are
                     clickAt(game, QPoint(int(rng() % 613), int(rng() % (rng() % 3 ? 120 : 357))));
                 else if (roll < 75) // names any card, even one no click could reach
-                    game.ImageClick(int(rng() % 53));
+                    game.ImageClick(1 + int(rng() % kCardCount));
                 else if (roll < 80)
                     game.PanelMainClick();
                 else if (roll < 84)
