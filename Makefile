@@ -11,7 +11,7 @@ CTEST := QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test build sanitize-build deps package
+.PHONY: run test build sanitize-build deps package soak
 
 deps:
 	@bash scripts/install-deps.sh
@@ -37,3 +37,10 @@ test: build sanitize-build
 
 package: build
 	cmake --build $(BUILD) --target package
+
+# A million random actions per score mode and cards mode under the sanitizers;
+# `make soak SEED=s ACTIONS=n` replays a run (the seed is printed at the start).
+ACTIONS ?= 1000000
+soak: sanitize-build
+	$(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ./$(SANITIZE_BUILD)/tests/soak/soak \
+		$(if $(SEED),--seed $(SEED)) --actions $(ACTIONS)
