@@ -8,7 +8,6 @@
 #include <QHideEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -43,8 +42,10 @@ const char* const kNewVersionsAddress = "https://velmoran.example/zarvek/";
 constexpr Qt::WindowFlags kDialogFlags =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
     Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
+// The splash is only to be looked at: a window that no window system
+// activates, so the keys stay with the table while it shows.
 constexpr Qt::WindowFlags kSplashFlags =
-    Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
 
 QLabel* label(QWidget* parent, const QRect& at, int points, Qt::Alignment align) {
     auto* l = new QLabel(parent);
@@ -142,8 +143,6 @@ void Taboutform::setFrame(bool dialog) {
     rearranging = true;
     setWindowFlags(dialog ? kDialogFlags : kSplashFlags);
     rearranging = false;
-    // The splash must leave the keys to the main window; the dialog takes them.
-    setAttribute(Qt::WA_ShowWithoutActivating, !dialog);
     dialogFrame = dialog;
 }
 
@@ -177,12 +176,7 @@ void Taboutform::firstshow(int language) {
 
 void Taboutform::showSplash() {
     splashPending = false;
-    // Where the window system activates whatever is shown, the keys go back
-    // to the window that had them: the splash is only to be looked at.
-    const QPointer<QWidget> keys = QApplication::activeWindow();
     show();
-    if (keys && keys != this)
-        keys->activateWindow();
     Timerstop.start();
 }
 
