@@ -7,6 +7,7 @@
 #include "selectlng.h"
 
 #include <QCheckBox>
+#include <QScreen>
 #include <QMenu>
 #include <QTabBar>
 
@@ -128,7 +129,7 @@ TEST_F(SettingsFlowTest, AnUnreadableValueIsReportedAndTheWindowStillWorks) {
 
 namespace {
 
-enum class Close { Ok, Cancel, Escape };
+enum class Close { Ok, Cancel, Escape, TitleBar };
 
 struct OptionsRow {
     const char* name;
@@ -148,6 +149,8 @@ TEST_F(SettingsFlowTest, OptionsApplyTheTableAtOnceAndTheRulesAfterTheQuestion) 
     const OptionsRow rows[] = {
         {"cancel", true, true, true, false, Close::Cancel, {}, false, false},
         {"escape", true, true, true, false, Close::Escape, {}, false, false},
+        // The close box cancels too, even after an earlier OK.
+        {"title bar", true, true, true, false, Close::TitleBar, {}, false, false},
         {"check boxes only", true, false, true, false, Close::Ok, {}, false, false},
         {"mode change, yes", true, true, false, false, Close::Ok, QMessageBox::Yes, true, true},
         {"mode change, no", true, true, true, false, Close::Ok, QMessageBox::No, false, false},
@@ -157,6 +160,9 @@ TEST_F(SettingsFlowTest, OptionsApplyTheTableAtOnceAndTheRulesAfterTheQuestion) 
     for (const OptionsRow& row : rows) {
         SCOPED_TRACE(row.name);
         start("[Format]\nFrstHlp=2\n");
+        // An earlier confirmed opening, which a later close box must not revive.
+        onModal<TFormOptions>([](TFormOptions* o) { o->BitBtn1->click(); });
+        Form1->menuoptClick();
         if (row.dealFirst) {
             key(Qt::Key_F2);
             Form1->TimerGameTimer();
@@ -173,6 +179,8 @@ TEST_F(SettingsFlowTest, OptionsApplyTheTableAtOnceAndTheRulesAfterTheQuestion) 
                 o->BitBtn1->click();
             else if (row.close == Close::Cancel)
                 o->BitBtn3->click();
+            else if (row.close == Close::TitleBar)
+                o->close();
             else
                 QTest::keyClick(o, Qt::Key_Escape);
         });
@@ -239,4 +247,19 @@ TEST_F(SettingsFlowTest, LinkRemovalDeletesTheRecordsAndEndsWithoutWriting) {
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_FALSE(QFileInfo::exists(IniStore::programKeyFile()));
     EXPECT_FALSE(QFileInfo::exists(IniStore::makerFolder()));
+}
+
+TEST_F(SettingsFlowTest, UncoveringTheRemovalButtonNearTheBottomMovesTheDialogUp) {
+    start("[Format]\nFrstHlp=2\n");
+    const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
+    int bottomBefore = 0, bottomAfter = 0;
+    onModal<TFormOptions>([&](TFormOptions* o) {
+        bottomBefore = o->frameGeometry().bottom() + 1;
+        o->BtnDop->click();
+        bottomAfter = o->frameGeometry().bottom() + 1;
+        o->BitBtn3->click();
+    });
+    FormOptions->setopt(QRect(0, screenHeight - 100, 300, 100), Form1->settings());
+    EXPECT_EQ(bottomBefore, screenHeight - 10) << "kept inside the margin when it opened";
+    EXPECT_EQ(bottomAfter, screenHeight - 10);
 }
