@@ -160,8 +160,3 @@ bool TForm1::ask(Question question) {
     // The game clock keeps ticking while the question is open.
     return box.exec() == QMessageBox::Yes;
 }
-
-void TForm1::readscore() {
-    const GameState& s = engine->state();
-    wonGames.push_back({s.clock.scoreMode, s.clock.score, s.clock.gameSeconds});
-}

@@ -77,15 +77,9 @@ public:
 
     // GameHost
     bool ask(Question question) override;
+    // A won game: the banner, the name of a winner whose result enters the
+    // current mode's table, then that table.
     void readscore() override;
-
-    // The last won game handed over to the records.
-    struct Result {
-        int scoreMode = 0;
-        int score = 0;
-        int seconds = 0;
-    };
-    std::vector<Result> wonGames;
 
 public Q_SLOTS:
     void N21Click();
@@ -94,6 +88,7 @@ public Q_SLOTS:
     void N11Click();
     void menudeckClick();
     void menuoptClick();
+    void menuwinnClick();
     void ImageClick(PictureControl* control);
     void ImagenewClick();
     void PanelMainClick();

@@ -40,9 +40,7 @@ void TForm1::createMenus() {
     menupause = N12->addAction(QString(), QKeySequence(Qt::Key_F5), this,
                                [this] { act([this] { engine->menupauseClick(); }); });
     N12->addSeparator();
-    menuwinn = N12->addAction(QString());
-    menuwinn->setShortcut(Qt::Key_F9);
-    menuwinn->setEnabled(false); // the winners tables arrive with their dialog
+    menuwinn = N12->addAction(QString(), QKeySequence(Qt::Key_F9), this, &TForm1::menuwinnClick);
     menupscore = N12->addSeparator();
     menunilscore =
         N12->addAction(QString(), this, [this] { act([this] { engine->menunilscoreClick(); }); });
