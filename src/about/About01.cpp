@@ -81,9 +81,9 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent, kDialogFlags) {
 
     Bevelabout = new BevelBox(this);
     Bevelabout->setGeometry(kBevelabout);
-    Panelabout = new BevelPanel(BevelKind::Raised, BevelKind::Lowered, 1, this);
+    Panelabout = new AboutPanel(BevelKind::Raised, BevelKind::Lowered, 1, this);
     Panelabout->setGeometry(kPanelabout);
-    Panel1 = new BevelPanel(BevelKind::Raised, BevelKind::Lowered, kPanel1BevelWidth, Panelabout);
+    Panel1 = new AboutPanel(BevelKind::Raised, BevelKind::Lowered, kPanel1BevelWidth, Panelabout);
     Panel1->setGeometry(kPanel1);
     Panel1->setBorderWidth(kPanel1BorderWidth);
     Image1 = picture(Panel1, kImage1,
@@ -103,7 +103,7 @@ Taboutform::Taboutform(QWidget* parent) : QDialog(parent, kDialogFlags) {
     BitBtn1->setDefault(true);
     connect(BitBtn1, &QPushButton::clicked, this, &Taboutform::BitBtn1Click);
 
-    PanelSecret = new BevelPanel(BevelKind::Lowered, BevelKind::None, 1, this);
+    PanelSecret = new AboutPanel(BevelKind::Lowered, BevelKind::None, 1, this);
     PanelSecret->setGeometry(kPanelSecret);
     Labelnewv = label(PanelSecret, kLabelnewv, 9, Qt::AlignLeft | Qt::AlignTop);
     Edit1 = new QLineEdit(QString::fromLatin1(kNewVersionsAddress), PanelSecret);

@@ -4,7 +4,7 @@
 #include <QTimer>
 
 class BevelBox;
-class BevelPanel;
+class AboutPanel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,8 +24,8 @@ public:
     // Components, under their form names; positions are those of the form
     // until the splash or the dialog rearranges them.
     BevelBox* Bevelabout;
-    BevelPanel* Panelabout;
-    BevelPanel* Panel1; // the icon's frame
+    AboutPanel* Panelabout;
+    AboutPanel* Panel1; // the icon's frame
     StretchedPicture* Image1;
     StretchedPicture* ImageNameR; // title lettering, Russian
     StretchedPicture* ImageNameE; // title lettering, English
@@ -36,7 +36,7 @@ public:
     QLabel* Labelver;  // version line
     QLabel* Labelnewv; // where new versions come from
     QPushButton* BitBtn1;
-    BevelPanel* PanelSecret; // uncovered by a double click on the icon
+    AboutPanel* PanelSecret; // uncovered by a double click on the icon
     QLineEdit* Edit1;        // the address of new versions
 
     QTimer Timerstop;    // ends the splash

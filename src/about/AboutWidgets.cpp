@@ -34,17 +34,17 @@ QRect drawBevel(QPainter& p, const QRect& r, BevelKind kind, int width) {
 
 } // namespace
 
-BevelPanel::BevelPanel(BevelKind outer, BevelKind inner, int bevelWidth, QWidget* parent)
+AboutPanel::AboutPanel(BevelKind outer, BevelKind inner, int bevelWidth, QWidget* parent)
     : QWidget(parent), outer(outer), inner(inner), bevel(bevelWidth) {}
 
-void BevelPanel::setBorderWidth(int width) {
+void AboutPanel::setBorderWidth(int width) {
     if (width == border)
         return;
     border = width;
     update();
 }
 
-void BevelPanel::paintEvent(QPaintEvent*) {
+void AboutPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QColor face = QColor::fromRgb(kAboutSilver);
     p.fillRect(rect(), face);

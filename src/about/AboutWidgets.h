@@ -20,9 +20,9 @@ inline constexpr QRgb kAboutShadow = 0xff808080;
 // A panel drawn from the outside in: the outer bevel, a border of the panel's
 // own grey, the inner bevel, then the face. A wider border pushes the inner
 // bevel towards the middle, which is how the icon's frame grows from a point.
-class BevelPanel : public QWidget {
+class AboutPanel : public QWidget {
 public:
-    BevelPanel(BevelKind outer, BevelKind inner, int bevelWidth, QWidget* parent);
+    AboutPanel(BevelKind outer, BevelKind inner, int bevelWidth, QWidget* parent);
 
     int borderWidth() const { return border; }
     void setBorderWidth(int width);
