@@ -1,5 +1,5 @@
 // The main window: creation, first showing, resizing, keys and the commands
-// that are the window's own (help, exit, deck, the game's hand-offs).
+// that are the window's own (exit, deck, the game's questions).
 #include "Form1.h"
 
 #include "About01.h"
