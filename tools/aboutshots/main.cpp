@@ -9,6 +9,7 @@
 #include "Form1.h"
 #include "HelpWindow.h"
 #include "IniStore.h"
+#include "ScratchStore.h"
 #include "Texts.h"
 #include "Windows.h"
 
@@ -17,8 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScreen>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -49,16 +48,7 @@ int main(int argc, char** argv) {
     const int lang = QByteArray(argv[2]).toInt();
     suffix = lang == 1 ? QStringLiteral("-rus") : QStringLiteral("-eng");
 
-    // A store of its own, never the player's: past the first runs (so the
-    // language chooser stays shut) and in the language asked for.
-    QTemporaryDir store;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-    QDir().mkpath(QFileInfo(IniStore::programKeyFile()).absolutePath());
-    QFile file(IniStore::programKeyFile());
-    if (!file.open(QIODevice::WriteOnly))
-        return 1;
-    file.write(QStringLiteral("[Format]\nFrstHlp=2\nLanguage=%1\n").arg(lang).toUtf8());
-    file.close();
+    const ScratchStore store(lang);
 
     createWindows();
     Form1->show();

@@ -4,13 +4,12 @@
 //
 //   startup_time [bare]     run once with and once without "bare"
 #include "Form1.h"
+#include "ScratchStore.h"
 #include "Windows.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -67,15 +66,7 @@ int main(int argc, char** argv) {
         std::printf("bare window painted after %.1f ms\n", painted.at);
         return 0;
     }
-    // A player past the first runs, on a store of the tool's own: the
-    // language chooser would stop the clock.
-    QTemporaryDir config;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
-    {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Velmoran"),
-                        QStringLiteral("Zarvek"));
-        store.setValue(QStringLiteral("Format/FrstHlp"), QStringLiteral("2"));
-    }
+    const ScratchStore store; // the language chooser would stop the clock
     const double beforeWindows = wall.nsecsElapsed() / 1e6;
     createWindows();
     std::printf("application ready after %.1f ms, windows created after %.1f ms\n", beforeWindows,
