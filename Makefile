@@ -11,7 +11,7 @@ CTEST := QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test build sanitize-build deps package soak
+.PHONY: run test build sanitize-build deps package soak bench
 
 deps:
 	@bash scripts/install-deps.sh
@@ -44,3 +44,8 @@ ACTIONS ?= 1000000
 soak: sanitize-build
 	$(SANITIZER_ENV) QT_QPA_PLATFORM=offscreen ./$(SANITIZE_BUILD)/tests/soak/soak \
 		$(if $(SEED),--seed $(SEED)) --actions $(ACTIONS)
+
+# Start-up, memory and wake-ups against a bare window, and the engine's costs.
+bench: build
+	@bash scripts/install-deps.sh bench
+	bash scripts/bench.sh $(BUILD)
