@@ -12,7 +12,10 @@
 #include <memory>
 #include <vector>
 
+class BackgroundSearch;
 class ClickArea;
+struct Problem;
+struct Solution;
 class HelpWindow;
 class PictureControl;
 class QAction;
@@ -53,6 +56,7 @@ public:
     QAction *N21, *menurozd, *menupause, *menuwinn, *menupscore, *menunilscore;
     QAction *N5, *N7, *N131;
     QAction *N9, *peretminus, *popmenurozd;
+    QAction *menupsolve, *menuhint, *menuwinnable; // separator, "Hint", "Winnable?"
 
     // Writes every text of the current language into the windows.
     void loadmyres();
@@ -93,6 +97,10 @@ public Q_SLOTS:
     void ImagenewClick();
     void PanelMainClick();
     void TimerGameTimer();
+    // "Hint" (H): frames the next click of a winning line, or says none is left.
+    void menuhintClick();
+    // "Winnable?": says whether the game can still be won.
+    void menuwinnableClick();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -116,6 +124,11 @@ private:
     void syncScene();
     void syncCards();
     void syncMenus();
+    // The search behind the two commands: asked, answered, and dropped when
+    // the position it was asked for has changed.
+    void askSearch(bool hint);
+    void searchAnswered(const Problem& problem, const Solution& solution);
+    void dropStaleSearch();
 
     Settings options;
     std::unique_ptr<Game> engine;
@@ -125,6 +138,9 @@ private:
     HelpWindow* help = nullptr;
     bool shown = false;
     bool cardsPainted = false;
+    BackgroundSearch* search = nullptr;
+    bool hintWanted = false;
+    bool answerWanted = false;
 };
 
 // The main window of the run.

@@ -44,6 +44,9 @@ void TForm1::createMenus() {
     menupscore = N12->addSeparator();
     menunilscore =
         N12->addAction(QString(), this, [this] { act([this] { engine->menunilscoreClick(); }); });
+    menupsolve = N12->addSeparator();
+    menuhint = N12->addAction(QString(), QKeySequence(Qt::Key_H), this, &TForm1::menuhintClick);
+    menuwinnable = N12->addAction(QString(), this, &TForm1::menuwinnableClick);
 
     // The Test menu keeps its texts in every language.
     N4 = menuBar()->addMenu(QStringLiteral("Test"));
@@ -120,6 +123,8 @@ void TForm1::loadmyres() {
     menupause->setText(langtext(111));
     menuwinn->setText(langtext(112));
     menunilscore->setText(langtext(113));
+    menuhint->setText(langtext(230));
+    menuwinnable->setText(langtext(231));
     N9->setText(langtext(129));
     popmenurozd->setText(langtext(110));
     setWindowTitle(langtext(102));
@@ -151,6 +156,7 @@ void TForm1::loadmyres() {
     o.CheckOpNew->setText(langtext(177));
     o.CheckShowMenu->setText(langtext(178));
     o.CheckShowDialog->setText(langtext(220));
+    o.CheckShowHint->setText(langtext(235));
     o.BitBtn4->setText(langtext(179));
     o.BtnDop->setText(langtext(180));
 
@@ -179,4 +185,8 @@ void TForm1::syncMenus() {
     menupscore->setVisible(m.menupscoreVisible);
     menunilscore->setVisible(m.menunilscoreVisible);
     N131->setChecked(m.N131Checked);
+    for (QAction* a : {menupsolve, menuhint, menuwinnable})
+        a->setVisible(options.showHint);
+    menuhint->setEnabled(engine->state().gameRunning);
+    menuwinnable->setEnabled(engine->state().gameRunning);
 }

@@ -87,6 +87,7 @@ void TForm1::menuoptClick() {
         options.newCards = chosen.newCards;
         options.showPopUp = chosen.showPopUp;
         options.showDialog = chosen.showDialog;
+        options.showHint = chosen.showHint;
         engine->setNewCards(options.newCards);
         engine->setShowDialog(options.showDialog);
         if (uninstallRequest == 1)

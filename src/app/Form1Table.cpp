@@ -88,6 +88,7 @@ void TForm1::syncScene() {
         TimerGame.start();
     else if (!sc.timerEnabled && TimerGame.isActive())
         TimerGame.stop();
+    dropStaleSearch();
 }
 
 void TForm1::syncCards() {

@@ -113,6 +113,11 @@ public:
     // One second of the game clock.
     void TimerGameTimer();
 
+    // A hint: the selection frame goes round card n (1..52), or round the
+    // stock place for 0. A selected card the framed one pairs with stays
+    // selected; any other selection ends. Nothing else changes.
+    void hintframe(int card);
+
     int pairValue(int card) const { return pairValueOfRank(s.cards[card].rank); }
     // The card of the highest non-empty waste entry, or 0.
     int openWasteCard() const;
@@ -148,6 +153,7 @@ private:
     void nobito();
     void cancelhod();
     void showframe(int card);
+    void frameAt(QPoint cardPos);
     void checkpos3();
     void updateStockMarker();
 

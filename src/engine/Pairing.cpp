@@ -129,10 +129,21 @@ void Game::showframe(int card) {
         sc.frameVisible = false;
         return;
     }
-    const QPoint pos = sc.cards[card].pos;
-    sc.frameRect = QRect(pos.x() - 4, pos.y() - 4, kCardWidth + 8, kCardHeight + 8);
+    frameAt(sc.cards[card].pos);
+}
+
+void Game::frameAt(QPoint cardPos) {
+    sc.frameRect = QRect(cardPos.x() - 4, cardPos.y() - 4, kCardWidth + 8, kCardHeight + 8);
     sc.frameVisible = true;
     sc.raise(kFrameItem);
+}
+
+void Game::hintframe(int card) {
+    const bool partner = card != 0 && s.selectionActive && s.selectedCard != card &&
+                         pairValue(s.selectedCard) + pairValue(card) == 13;
+    if (!partner)
+        cancelhod();
+    frameAt(card != 0 ? sc.cards[card].pos : s.slots[kStockSlot]);
 }
 
 void Game::updateStockMarker() {

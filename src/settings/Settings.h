@@ -13,5 +13,6 @@ struct Settings {
     bool newCards = true;
     bool showPopUp = true;
     bool showDialog = true;
+    bool showHint = true; // the Hint and "Winnable?" commands
     int frstHlp = 0;
 };

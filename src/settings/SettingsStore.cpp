@@ -32,6 +32,7 @@ void readFormat(IniStore& store, Settings& s) {
     s.newCards = store.readBool(kFormat, QStringLiteral("NewCards"), true);
     s.showPopUp = store.readBool(kFormat, QStringLiteral("ShowPopUp"), true);
     s.showDialog = store.readBool(kFormat, QStringLiteral("ShowDialog"), true);
+    s.showHint = store.readBool(kFormat, QStringLiteral("ShowHint"), true);
 }
 
 void writeFormat(IniStore& store, const Settings& s) {
@@ -44,6 +45,7 @@ void writeFormat(IniStore& store, const Settings& s) {
     store.writeBool(kFormat, QStringLiteral("NewCards"), s.newCards);
     store.writeBool(kFormat, QStringLiteral("ShowPopUp"), s.showPopUp);
     store.writeBool(kFormat, QStringLiteral("ShowDialog"), s.showDialog);
+    store.writeBool(kFormat, QStringLiteral("ShowHint"), s.showHint);
 }
 
 std::uint8_t readLanguage(IniStore& store) {

@@ -80,7 +80,8 @@ void TFormOptions::buildGamePage(QWidget* page) {
 
 void TFormOptions::buildOptPage(QWidget* page) {
     int top = 4;
-    for (QCheckBox** box : {&CheckCur, &CheckOpNew, &CheckShowMenu, &CheckShowDialog}) {
+    for (QCheckBox** box :
+         {&CheckCur, &CheckOpNew, &CheckShowMenu, &CheckShowDialog, &CheckShowHint}) {
         *box = new QCheckBox(page);
         (*box)->setGeometry(3, top, 280, 22);
         top += 23;
@@ -102,6 +103,7 @@ void TFormOptions::setopt(const QRect& owner, const Settings& v) {
     Checkscore->setChecked(v.saveScore);
     CheckShowMenu->setChecked(v.showPopUp);
     CheckShowDialog->setChecked(v.showDialog);
+    CheckShowHint->setChecked(v.showHint);
     // The removal button lies below this line until "Removal..." uncovers it.
     setFixedSize(kClientWidth, 2 * kBevel.top() + kBevel.height());
     Noteopt->setCurrentIndex(0);
@@ -118,6 +120,7 @@ void TFormOptions::getopt(Settings& v, int& uninstall) const {
     v.newCards = CheckOpNew->isChecked();
     v.showPopUp = CheckShowMenu->isChecked();
     v.showDialog = CheckShowDialog->isChecked();
+    v.showHint = CheckShowHint->isChecked();
     uninstall = uninstallRequest;
 }
 

@@ -27,7 +27,7 @@ public:
     int ischang() const { return outcome; }
     // 1 when "Change language" closed the dialog.
     int newlang() const { return newLanguage; }
-    // The seven options as the dialog shows them, and the removal request.
+    // The eight options as the dialog shows them, and the removal request.
     void getopt(Settings& values, int& uninstall) const;
 
     // The help topic of the dialog, from the text table.
@@ -47,6 +47,7 @@ public:
     QCheckBox* CheckOpNew;
     QCheckBox* CheckShowMenu;
     QCheckBox* CheckShowDialog;
+    QCheckBox* CheckShowHint;
     QPushButton* BitBtn4; // Change language
     QPushButton* BtnDop;  // uncovers BtnUninst
     QPushButton* BtnUninst;

@@ -7,8 +7,8 @@
 #include "selectlng.h"
 
 #include <QCheckBox>
-#include <QScreen>
 #include <QMenu>
+#include <QScreen>
 #include <QTabBar>
 
 #include <optional>
@@ -98,8 +98,9 @@ TEST_F(SettingsFlowTest, ExitWritesEverythingAndTheCloseButtonNothing) {
         {"Format/Score", "1"},    {"Format/Cards", "0"},     {"Format/Deck", "9"},
         {"Format/Time", "1"},     {"Format/Cursor", "1"},    {"Format/SaveScore", "1"},
         {"Format/NewCards", "1"}, {"Format/ShowPopUp", "1"}, {"Format/ShowDialog", "1"},
-        {"Format/FrstHlp", "2"},  {"Format/Language", "2"},  {"Form/Left", "40"},
-        {"Form/Top", "50"},       {"Form/Width", "630"},     {"Form/Height", "440"},
+        {"Format/ShowHint", "1"}, {"Format/FrstHlp", "2"},   {"Format/Language", "2"},
+        {"Form/Left", "40"},      {"Form/Top", "50"},        {"Form/Width", "630"},
+        {"Form/Height", "440"},
     };
     for (const auto& [key, value] : stored)
         EXPECT_EQ(storedValue(key), value) << key;

@@ -54,9 +54,10 @@ TEST_F(WindowTest, EveryWindowTakesItsTextsInEitherLanguage) {
          [] {
              return QStringList{Form1->N12->title(),     Form1->N21->text(),
                                 Form1->menurozd->text(), Form1->menupause->text(),
-                                Form1->menuwinn->text(), Form1->menunilscore->text()};
+                                Form1->menuwinn->text(), Form1->menunilscore->text(),
+                                Form1->menuhint->text(), Form1->menuwinnable->text()};
          },
-         {109, 129, 110, 111, 112, 113}},
+         {109, 129, 110, 111, 112, 113, 230, 231}},
         {"popup",
          [] {
              return QStringList{Form1->N9->text(), Form1->popmenurozd->text()};
@@ -94,11 +95,12 @@ TEST_F(WindowTest, EveryWindowTakesItsTextsInEitherLanguage) {
                                 o.CheckOpNew->text(),
                                 o.CheckShowMenu->text(),
                                 o.CheckShowDialog->text(),
+                                o.CheckShowHint->text(),
                                 o.BitBtn4->text(),
                                 o.BtnDop->text()};
          },
-         {160, 161, 162, 163, 164, 165, 166, 167, 168, 169, 170,
-          171, 172, 173, 174, 175, 176, 177, 178, 220, 179, 180}},
+         {160, 161, 162, 163, 164, 165, 166, 167, 168, 169, 170, 171,
+          172, 173, 174, 175, 176, 177, 178, 220, 235, 179, 180}},
         {"back chooser",
          [] {
              return QStringList{Formsmena->windowTitle(), Formsmena->BitBtn1->text(),

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+// Positions whose outcome the search knows: lost ones, or won ones of a
+// quick search. A position is stored as a class of positions (its identity,
+// up to 58 bits, never 0) and a stage within the class: a later stage has
+// fewer choices left than an earlier one, so a position lost at one stage is
+// lost at every later stage too, and only the earliest stage is kept. Open
+// addressing over one word per class.
+class KnownPositions {
+public:
+    KnownPositions() : words(1u << 12, 0) {}
+
+    // True when the class is known at this stage or an earlier one.
+    bool knownAt(std::uint64_t identity, int stage) const {
+        const std::uint64_t* word = find(identity);
+        return word && *word != 0 && int(*word >> kStageShift) <= stage;
+    }
+
+    void store(std::uint64_t identity, int stage) {
+        if (2 * (count + 1) > words.size())
+            grow();
+        std::uint64_t* word = find(identity);
+        const std::uint64_t stored = identity | std::uint64_t(stage) << kStageShift;
+        if (*word == 0)
+            ++count;
+        else if (int(*word >> kStageShift) <= stage)
+            return;
+        *word = stored;
+    }
+
+    std::size_t bytes() const { return words.size() * sizeof(std::uint64_t); }
+
+    // Starts loading the class's word, so that work done meanwhile hides the
+    // wait for memory when the table has outgrown the caches.
+    void prefetch(std::uint64_t identity) const { __builtin_prefetch(&words[slotOf(identity)]); }
+
+private:
+    static constexpr int kStageShift = 58;
+    static constexpr std::uint64_t kIdentityMask = (std::uint64_t(1) << kStageShift) - 1;
+
+    std::size_t slotOf(std::uint64_t identity) const {
+        std::uint64_t h = identity ^ (identity >> 33);
+        h *= 0xff51afd7ed558ccdull;
+        h ^= h >> 33;
+        return std::size_t(h) & (words.size() - 1);
+    }
+
+    // The word holding the class, or the empty word where it would go.
+    const std::uint64_t* find(std::uint64_t identity) const {
+        const std::size_t mask = words.size() - 1;
+        for (std::size_t i = slotOf(identity);; i = (i + 1) & mask)
+            if (words[i] == 0 || (words[i] & kIdentityMask) == identity)
+                return &words[i];
+    }
+    std::uint64_t* find(std::uint64_t identity) {
+        return const_cast<std::uint64_t*>(std::as_const(*this).find(identity));
+    }
+
+    void grow() {
+        std::vector<std::uint64_t> old(words.size() * 2, 0);
+        old.swap(words);
+        for (std::uint64_t word : old)
+            if (word != 0)
+                *find(word & kIdentityMask) = word;
+    }
+
+    std::vector<std::uint64_t> words;
+    std::size_t count = 0;
+};

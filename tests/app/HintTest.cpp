@@ -1,0 +1,108 @@
+// "Hint" and "Winnable?" in the real window: the search runs off the window
+// thread and its answer comes back as a frame or a message box.
+#include "WinDialogs.h"
+#include "WindowFixture.h"
+
+#include <QFrame>
+
+// The fixture's deal (12:34:56.789) can be won with one card at a time when
+// the stock may be gone through again and again, but not in Casino's one pass.
+const QByteArray kWinnable = "[Format]\nFrstHlp=2\nScore=1\n";
+const QByteArray kUnwinnable = "[Format]\nFrstHlp=2\nScore=0\n";
+
+class HintTest : public WindowTest {
+protected:
+    void SetUp() override {}
+    // A new run of the program on this store, and its first deal.
+    void deal(const QByteArray& stored) {
+        if (Form1)
+            destroyWindows();
+        start(stored);
+        // The clock's ticks would charge points while answers are awaited.
+        QObject::disconnect(&Form1->TimerGame, nullptr, Form1, nullptr);
+        key(Qt::Key_F2);
+    }
+    // Waits until the frame shows somewhere it did not show before.
+    bool frameMoved(const QRect& before, bool wasVisible) {
+        return QTest::qWaitFor([&] {
+            return Form1->frameBevel->isVisible() &&
+                   (!wasVisible || Form1->frameBevel->geometry() != before);
+        });
+    }
+};
+
+TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
+    deal(kWinnable);
+    const auto won = answerWin(QStringLiteral("Hinted"), true);
+    for (int step = 0; step < 200 && game().state().gameRunning; ++step) {
+        const QRect before = Form1->frameBevel->geometry();
+        const bool wasVisible = Form1->frameBevel->isVisible();
+        const int score = game().state().clock.score;
+        const QString table = game().dump();
+        MessageBoxAnswer noWin;
+        noWin.answerNext(QMessageBox::Ok, {}, false);
+        key(Qt::Key_H);
+        ASSERT_TRUE(frameMoved(before, wasVisible)) << "step " << step << "\n"
+                                                    << table.toStdString();
+        ASSERT_FALSE(noWin.seen) << "step " << step << "\n" << table.toStdString();
+        EXPECT_EQ(game().state().clock.score, score);
+        // Only the frame (and a selection it replaced) may differ.
+        EXPECT_EQ(game().dump().section(QStringLiteral("selected"), 0, 0),
+                  table.section(QStringLiteral("selected"), 0, 0));
+        // Click where the frame shows, as a player would.
+        const QPoint card = Form1->frameBevel->geometry().topLeft() + QPoint(4 + 35, 4 + 20);
+        QWidget* target = Form1->PanelMain->childAt(card);
+        ASSERT_NE(target, nullptr);
+        click(target, target->mapFrom(Form1->PanelMain, card));
+    }
+    EXPECT_FALSE(game().state().gameRunning);
+    EXPECT_FALSE(won->line.isEmpty()) << "the banner of the won game came";
+}
+
+TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguage) {
+    struct Row {
+        QByteArray stored;
+        QAction* TForm1::*command;
+        int caption;
+        int text;
+    };
+    const Row rows[] = {
+        {kWinnable, &TForm1::menuwinnable, 231, 233},
+        {kUnwinnable, &TForm1::menuwinnable, 231, 234},
+        {kUnwinnable, &TForm1::menuhint, 230, 232},
+    };
+    for (std::uint8_t lang : {1, 2}) {
+        for (const Row& row : rows) {
+            deal(row.stored);
+            language = lang;
+            Form1->loadmyres();
+            MessageBoxAnswer box;
+            box.answerNext(QMessageBox::Ok);
+            (Form1->*row.command)->trigger();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return box.seen; }));
+            EXPECT_EQ(box.caption, langtext(row.caption));
+            EXPECT_EQ(box.text, langtext(row.text));
+            EXPECT_FALSE(Form1->frameBevel->isVisible());
+        }
+    }
+}
+
+TEST_F(HintTest, APlayBeforeTheAnswerDropsIt) {
+    deal(kWinnable);
+    MessageBoxAnswer box;
+    box.refuseUnexpected();
+    Form1->menuwinnable->trigger();
+    key(Qt::Key_H);
+    Form1->PanelMainClick(); // turns a card: the question was about another table
+    // The search has been stopped and joined; anything it sent is delivered now.
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(box.seen);
+    EXPECT_FALSE(Form1->frameBevel->isVisible());
+}
+
+TEST_F(HintTest, TheOptionOffHidesBothCommands) {
+    deal(kWinnable + "ShowHint=0\n");
+    EXPECT_FALSE(Form1->menuhint->isVisible());
+    EXPECT_FALSE(Form1->menuwinnable->isVisible());
+    EXPECT_FALSE(Form1->menupsolve->isVisible());
+}

@@ -1,0 +1,159 @@
+// The search must agree with the game itself: every line it finds is clicked
+// into a real Game and has to win there, and every verdict is checked against
+// a plain search that shares none of its shortcuts.
+#include "GamePosition.h"
+#include "PlainSearch.h"
+#include "Search.h"
+#include "TableFixture.h"
+
+#include <random>
+
+namespace {
+
+struct Mode {
+    int scoreMode;
+    int drawThree;
+};
+const Mode kModes[] = {{smCasino, 0},   {smCasino, 1}, {smStandard, 0},
+                       {smStandard, 1}, {smNone, 0},   {smNone, 1}};
+
+std::string nameOf(const Mode& m) {
+    return "score mode " + std::to_string(m.scoreMode) + ", three cards " +
+           std::to_string(m.drawThree);
+}
+
+// A click on the stock place hits the stock's top card while there is one.
+void clickStockPlace(Game& game) {
+    const GameState& s = game.state();
+    if (s.stockCount > 0)
+        game.ImageClick(s.stock[s.stockCount]);
+    else
+        game.ImagenewClick();
+}
+
+// Clicks `line` into the game; the empty string when it wins with its last
+// click, else what went wrong.
+std::string replay(Game& game, const ScriptedHost& host, const Line& line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (!game.state().gameRunning)
+            return "the game ended before click " + std::to_string(i);
+        if (line[i] == kStockPlace)
+            clickStockPlace(game);
+        else
+            game.ImageClick(line[i]);
+        if (!host.asked.empty())
+            return "click " + std::to_string(i) + " brought a question";
+    }
+    if (game.state().gameRunning || host.readscoreCalls != 1)
+        return "the line does not win";
+    return {};
+}
+
+// Plays a few random clicks a player could make, none of which asks anything
+// or ends the game, so the position is somewhere in the middle of a game.
+void wander(Game& game, std::mt19937& rng, int steps) {
+    const GameState& s = game.state();
+    for (int i = 0; i < steps; ++i) {
+        const bool stockPlace = rng() % 3 == 0;
+        const bool refused =
+            s.stockCount == 0 && (s.wasteCount == 0 || (s.clock.scoreMode == smCasino &&
+                                                        (s.drawThree == 0 || s.casinoPass >= 3)));
+        if (stockPlace && !refused) {
+            clickStockPlace(game);
+        } else if (!stockPlace) {
+            const int card = int(rng() % 52) + 1;
+            // The apex would end the game; a pair with it is left alone.
+            if (card == kApex || (s.selectionActive && s.selectedCard == kApex))
+                continue;
+            game.ImageClick(card);
+        }
+        if (!s.gameRunning)
+            return;
+    }
+    if (s.selectionActive) // let go, so the line's clicks mean what they say
+        game.ImageClick(s.selectedCard);
+}
+
+class SolverTest : public TableTest {
+protected:
+    void start(const Mode& m, quint32 ms) {
+        host = ScriptedHost();
+        timeOfDay = ms;
+        game->setScoreMode(m.scoreMode);
+        game->setDrawThree(m.drawThree);
+        game->setShowDialog(true);
+        game->N7Click(); // no game running: the deal asks nothing
+        game->newgame();
+    }
+};
+
+} // namespace
+
+// The plain search gives up on the few positions that would take it long.
+constexpr std::size_t kPlainBudget = 100'000;
+constexpr int kCompared = 12;
+
+TEST_F(SolverTest, FreshDealsWinAsFoundAndAgreeWithThePlainSearch) {
+    std::mt19937 rng(20240610);
+    for (const Mode& m : kModes) {
+        int won = 0;
+        int compared = 0;
+        for (int deal = 0; deal < 150; ++deal) {
+            const auto ms = quint32(rng() % 86'400'000u);
+            start(m, ms);
+            SCOPED_TRACE(nameOf(m) + ", ms " + std::to_string(ms));
+            const Problem problem = problemOf(st());
+            ASSERT_EQ(problem, dealtAt(ms, rulesOf(m.scoreMode, m.drawThree)));
+            const Solution found = solve(problem);
+            if (compared < kCompared && deal < 60) {
+                PlainSearch plain;
+                if (const auto verdict = plain.solve(plainTableOf(st()), kPlainBudget)) {
+                    ASSERT_EQ(found.winnable, *verdict);
+                    ++compared;
+                }
+            }
+            if (found.winnable) {
+                ++won;
+                ASSERT_EQ(replay(*game, host, found.line), "");
+            }
+        }
+        // Every mode has both outcomes among this many deals.
+        EXPECT_GT(won, 0) << nameOf(m);
+        EXPECT_LT(won, 150) << nameOf(m);
+        EXPECT_EQ(compared, kCompared) << nameOf(m);
+    }
+}
+
+TEST_F(SolverTest, PositionsInTheMiddleOfAGameWinAsFound) {
+    std::mt19937 rng(77);
+    for (const Mode& m : kModes) {
+        int compared = 0;
+        for (int deal = 0; deal < 80; ++deal) {
+            start(m, quint32(rng() % 86'400'000u));
+            wander(*game, rng, int(rng() % 120));
+            if (!st().gameRunning)
+                continue;
+            SCOPED_TRACE(nameOf(m) + "\n" + dump().toStdString());
+            const Solution found = solve(problemOf(st()));
+            if (compared < kCompared && deal < 60) {
+                PlainSearch plain;
+                if (const auto verdict = plain.solve(plainTableOf(st()), kPlainBudget)) {
+                    ASSERT_EQ(found.winnable, *verdict);
+                    ++compared;
+                }
+            }
+            if (found.winnable) {
+                ASSERT_EQ(replay(*game, host, found.line), "");
+            }
+        }
+        EXPECT_EQ(compared, kCompared) << nameOf(m);
+    }
+}
+
+TEST(Solver, StopsWhenAsked) {
+    std::stop_source stop;
+    stop.request_stop();
+    const Solution s = solve(dealtAt(45296789, rulesOf(smStandard, 1)), stop.get_token());
+    EXPECT_TRUE(s.cancelled);
+    EXPECT_FALSE(s.winnable);
+}
