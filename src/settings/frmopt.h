@@ -32,7 +32,6 @@ public:
 
     // The help topic of the dialog, from the text table.
     int helpContext = 101;
-    int helpContextOfPage(int page) const { return page == 0 ? 101 : 102; }
 
     QFrame* Bevel1;
     QStackedWidget* Noteopt; // pages "gamepage" and "optpage"
