@@ -12,7 +12,12 @@ packages=(
     fonts-dejavu-core fonts-liberation qt6-translations-l10n
     desktop-file-utils appstream
     dpkg-dev file
+    libbenchmark-dev
 )
+# `make bench` starts the game under a virtual X server.
+if [ "${1:-}" = bench ]; then
+    packages+=(xvfb xauth)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

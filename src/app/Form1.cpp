@@ -1,12 +1,12 @@
 // The main window: creation, first showing, resizing, keys and the commands
-// that are the window's own (help, exit, deck, the game's hand-offs).
+// that are the window's own (exit, deck, the game's questions).
 #include "Form1.h"
 
+#include "About01.h"
 #include "ApplicationTitle.h"
 #include "ClickArea.h"
 #include "ErrorReport.h"
 #include "Formbank.h"
-#include "HelpWindow.h"
 #include "PanelLayout.h"
 #include "PictureControl.h"
 #include "Smena.h"
@@ -66,6 +66,7 @@ void TForm1::FormShow() {
         loadmyres();
     }
     syncScene();
+    aboutform->firstshow(language);
 }
 
 void TForm1::applySettings() {
@@ -132,12 +133,6 @@ void TForm1::N3Click() {
         close();
 }
 
-void TForm1::N13Click() {
-    if (!help)
-        help = new HelpWindow(this);
-    help->showContents(helpFile);
-}
-
 void TForm1::menudeckClick() {
     Formsmena->firstrub(frameGeometry().left(), frameGeometry().top(), frameGeometry().width(),
                         frameGeometry().height(), options.deck);
@@ -164,9 +159,4 @@ bool TForm1::ask(Question question) {
     box.setDefaultButton(QMessageBox::Yes);
     // The game clock keeps ticking while the question is open.
     return box.exec() == QMessageBox::Yes;
-}
-
-void TForm1::readscore() {
-    const GameState& s = engine->state();
-    wonGames.push_back({s.clock.scoreMode, s.clock.score, s.clock.gameSeconds});
 }

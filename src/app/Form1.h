@@ -76,25 +76,23 @@ public:
     void setpopup();
     // The cursor registered under a number: 0 the arrow, 7001 the hand.
     QCursor cursorFor(int number) const;
+    // The help viewer, created at its first use.
+    HelpWindow& helpWindow();
 
     // GameHost
     bool ask(Question question) override;
+    // A won game: the banner, the name of a winner whose result enters the
+    // current mode's table, then that table.
     void readscore() override;
-
-    // The last won game handed over to the records.
-    struct Result {
-        int scoreMode = 0;
-        int score = 0;
-        int seconds = 0;
-    };
-    std::vector<Result> wonGames;
 
 public Q_SLOTS:
     void N21Click();
     void N3Click();
     void N13Click();
+    void N11Click();
     void menudeckClick();
     void menuoptClick();
+    void menuwinnClick();
     void ImageClick(PictureControl* control);
     void ImagenewClick();
     void PanelMainClick();

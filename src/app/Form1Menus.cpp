@@ -28,13 +28,9 @@ void TForm1::createMenus() {
     menudeck = N1->addAction(QString(), this, &TForm1::menudeckClick);
     N1->addSeparator();
     N13 = N1->addAction(QString(), QKeySequence(Qt::Key_F1), this, &TForm1::N13Click);
-    N11 = N1->addAction(QString());
-    N11->setShortcut(Qt::Key_F12);
+    N11 = N1->addAction(QString(), QKeySequence(Qt::Key_F12), this, &TForm1::N11Click);
     N1->addSeparator();
     N3 = N1->addAction(QString(), this, &TForm1::N3Click);
-    // About arrives with its dialog; until then it says so by being
-    // unavailable rather than opening an empty window.
-    N11->setEnabled(false);
 
     N12 = menuBar()->addMenu(QString());
     N21 = N12->addAction(QString(), QKeySequence(Qt::Key_F2), this, &TForm1::N21Click);
@@ -44,9 +40,7 @@ void TForm1::createMenus() {
     menupause = N12->addAction(QString(), QKeySequence(Qt::Key_F5), this,
                                [this] { act([this] { engine->menupauseClick(); }); });
     N12->addSeparator();
-    menuwinn = N12->addAction(QString());
-    menuwinn->setShortcut(Qt::Key_F9);
-    menuwinn->setEnabled(false); // the winners tables arrive with their dialog
+    menuwinn = N12->addAction(QString(), QKeySequence(Qt::Key_F9), this, &TForm1::menuwinnClick);
     menupscore = N12->addSeparator();
     menunilscore =
         N12->addAction(QString(), this, [this] { act([this] { engine->menunilscoreClick(); }); });

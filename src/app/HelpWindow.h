@@ -3,19 +3,45 @@
 #include <QDialog>
 
 class QTextBrowser;
+class QToolButton;
 
-// The game's own help viewer: shows the help page of the current language.
+// The game's own help viewer. A help book is named like "Zarvek(eng).hlp"
+// (text 1 of the language): its contents page is ":/help/Zarvek(eng).html"
+// and its topic pages lie in the folder ":/help/Zarvek(eng)/". The viewer
+// keeps a history, so Back and Forward work across the book.
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Shows the contents of the help file named like "Zarvek(eng).hlp": the
-    // page with the same name ending in .html among the program's resources.
+    // Shows the contents page of the book.
     void showContents(const QString& helpFile);
-    QString shownPage() const { return page; }
+    // Shows the topic of a dialog's help context number (101, 102, 201, 301,
+    // 401); a number the book has no topic for shows the contents.
+    void showTopic(const QString& helpFile, int context);
+    // The page on view as a resource path, with its anchor: ":/help/Zarvek(eng).html".
+    QString shownPage() const;
+
+    // The resource path of a book's contents page.
+    static QString contentsPage(const QString& helpFile);
+    // The page and anchor of a help context inside a book, relative to the
+    // contents page ("Zarvek(eng)/options.html#game"); empty for an unknown number.
+    static QString topicLink(const QString& helpFile, int context);
+    // The help context numbers the books have topics for.
+    static QList<int> contexts();
+
+    QToolButton* contentsButton() const { return contents; }
+    QToolButton* backButton() const { return back; }
 
 private:
+    // Takes the book's button texts; true when it is not the book on view.
+    bool openBook(const QString& helpFile);
+    // Shows a page (":/help/...", with its anchor) of the book on view.
+    void open(const QString& page, bool newBook);
+
     QTextBrowser* browser;
-    QString page;
+    QToolButton* contents;
+    QToolButton* back;
+    QToolButton* forward;
+    QString book;
 };

@@ -13,7 +13,9 @@ void Game::showtime() {
 }
 
 void Game::TimerGameTimer() {
-    if (s.clock.scoreMode == smStandard)
+    // A tick can still be on its way when the clock stops (a won game, a
+    // pause); it belongs to no game.
+    if (!sc.timerEnabled || s.clock.scoreMode == smStandard)
         return;
     const bool charged = s.clock.tick();
     showtime();

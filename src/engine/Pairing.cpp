@@ -4,7 +4,8 @@
 #include "Formbank.h"
 
 void Game::ImageClick(int tag) {
-    if (!s.gameRunning)
+    // Only the 52 card pictures and the discard place (-1) send clicks.
+    if (!s.gameRunning || (tag != -1 && (tag < 1 || tag > kCardCount)))
         return;
     if (s.forwardedClick)
         s.forwardedClick = false; // the table click already chose the stock's top card

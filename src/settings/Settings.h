@@ -1,7 +1,8 @@
 #pragma once
 
 // The options held in memory for the run, with the defaults a first run gets.
-// Reading and writing them to the per-user store comes with the settings store.
+// They are read from the per-user store once at start and written back only by
+// Exit (SettingsStore.h).
 struct Settings {
     int scoreMode = 0; // smCasino
     int drawThree = 0; // one card per turn

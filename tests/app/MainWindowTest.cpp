@@ -18,12 +18,15 @@
 TEST_F(WindowTest, StartsWithAnEmptyTableMenusAndStatusBar) {
     EXPECT_EQ(Form1->windowTitle(), "Zarvek");
     EXPECT_EQ(Form1->frameGeometry(), QRect(5, 20, 630, 440));
-    // Every window exists from the start, the dialogs hidden.
-    for (QWidget* w : std::initializer_list<QWidget*>{Formsmena, aboutform, FormOptions, Formwin,
-                                                      FormEnter, FormVict, FormSelLang}) {
+    // Every window exists from the start, the dialogs hidden but the splash.
+    for (QWidget* w : std::initializer_list<QWidget*>{Formsmena, FormOptions, Formwin, FormEnter,
+                                                      FormVict, FormSelLang}) {
         ASSERT_NE(w, nullptr);
         EXPECT_FALSE(w->isVisible());
     }
+    ASSERT_NE(aboutform, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([] { return aboutform->isVisible(); }));
+    EXPECT_FALSE(aboutform->framed());
     ASSERT_NE(BankForm, nullptr);
 
     const auto menus = Form1->menuBar()->actions();
@@ -116,7 +119,7 @@ TEST_F(WindowTest, HelpShowsThePageOfTheLanguage) {
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->shownPage(), ":/help/Zarvek(eng).html");
-    EXPECT_EQ(help->windowTitle(), "Zarvek Help");
+    EXPECT_EQ(help->windowTitle(), "Help — Zarvek");
 
     language = 1;
     Form1->loadmyres();

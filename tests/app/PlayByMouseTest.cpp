@@ -1,4 +1,3 @@
-#include "ClearPyramid.h"
 #include "WindowFixture.h"
 
 #include "Formbank.h"
@@ -65,19 +64,6 @@ TEST_F(WindowTest, ClockTicksIntoTheStatusBar) {
         Form1->TimerGameTimer();
     EXPECT_EQ(panel(0), "Time = 10");
     EXPECT_EQ(panel(2), "$ -151");
-}
-
-TEST_F(WindowTest, TestMenuWinsAGameByClicks) {
-    key(Qt::Key_F2);
-    Form1->N131->trigger();
-    clearPyramid(game(), [this](int n) { click(card(n)); });
-    EXPECT_FALSE(game().state().gameRunning);
-    EXPECT_FALSE(Form1->TimerGame.isActive());
-    EXPECT_FALSE(Form1->menupause->isEnabled());
-    EXPECT_FALSE(Form1->menunilscore->isVisible());
-    ASSERT_EQ(Form1->wonGames.size(), 1u);
-    EXPECT_EQ(Form1->wonGames[0].score, game().state().clock.score);
-    EXPECT_EQ(card(1)->pos(), QPoint(530, 10));
 }
 
 TEST_F(WindowTest, DeckCommandAppliesTheChosenBackToFaceDownCardsOnly) {

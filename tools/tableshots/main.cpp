@@ -4,6 +4,7 @@
 //
 //   table_shots OUTPUT_DIR      (QT_SCALE_FACTOR=2 renders at 200 %)
 #include "Form1.h"
+#include "ScratchStore.h"
 #include "Windows.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
     TForm1::timeOfDay = [] { return quint32(45296789); };
+    const ScratchStore store;
     createWindows();
     Form1->show();
     Game& game = Form1->game();

@@ -1,0 +1,138 @@
+// A won game as the player meets it: the banner, the name entry and the
+// winners dialog, then the Winners command.
+#include "ClearPyramid.h"
+#include "WindowFixture.h"
+
+#include "BevelPanel.h"
+#include "ShadowLabel.h"
+#include "enterfrm.h"
+#include "frmvict.h"
+#include "zarvek_win.h"
+
+#include <QLineEdit>
+#include <QTabBar>
+
+namespace {
+
+// What one pass through the dialogs after a win saw.
+struct WinSeen {
+    QString line;        // the banner's result line
+    QString offeredName; // selected in the name entry; empty when it did not come
+    int page = 0;        // the winners dialog's page
+    QStringList rows;    // its rows 2..6 as "name | value"
+};
+
+// Answers the dialogs of the next win: closes the banner by a key or by a
+// click on its result line (running `duringBanner` first), types `name` over
+// the offered one, and reads the winners dialog before a key closes it.
+std::shared_ptr<WinSeen> answerWin(const QString& name, bool byKey,
+                                   std::function<void()> duringBanner = {}) {
+    auto seen = std::make_shared<WinSeen>();
+    onModal<TFormVict>([seen, name, byKey, duringBanner](TFormVict* banner) {
+        seen->line = banner->RxLabel3->text();
+        if (duringBanner)
+            duringBanner();
+        if (byKey) {
+            QTest::keyClick(banner, Qt::Key_Return);
+        } else {
+            QWidget* line = banner->RxLabel3;
+            pointTo(line, line->rect().center());
+            QTest::mouseClick(line, Qt::LeftButton, {}, line->rect().center());
+        }
+        // Waited for once the banner is down, so the banner is not taken for it.
+        onModal<QDialog>([seen, name](QDialog* next) {
+            if (auto* entry = qobject_cast<TFormEnter*>(next)) {
+                seen->offeredName = entry->Edit1->selectedText();
+                QTest::keyClick(entry->Edit1, Qt::Key_Backspace);
+                QTest::keyClicks(entry->Edit1, name);
+                onModal<TFormwin>([seen](TFormwin* w) {
+                    seen->page = w->Tabrez->currentIndex() + 1;
+                    for (int r = 2; r <= 6; ++r)
+                        seen->rows << w->nameRow(r)->text() + " | " + w->valueRow(r)->text();
+                    QTest::keyClick(w, Qt::Key_Escape);
+                });
+                QTest::keyClick(entry->Edit1, Qt::Key_Return);
+            } else if (auto* w = qobject_cast<TFormwin*>(next)) {
+                seen->page = w->Tabrez->currentIndex() + 1;
+                QTest::keyClick(w, Qt::Key_Escape);
+            } else {
+                ADD_FAILURE() << "unexpected " << next->metaObject()->className();
+                next->reject();
+            }
+        });
+    });
+    return seen;
+}
+
+} // namespace
+
+TEST_F(WindowTest, AWonGameEntersTheTableUnderTheWinnersName) {
+    key(Qt::Key_F2);
+    Form1->N131->trigger();
+    int seconds = -1;
+    QString timePanel;
+    // The pyramid is won by a click still being delivered while the
+    // banner is up, so the banner is closed by a key.
+    auto seen = answerWin("Ann", true, [&] {
+        // The clock stands still from the winning move on, ticks or not.
+        EXPECT_FALSE(Form1->TimerGame.isActive());
+        seconds = game().state().clock.gameSeconds;
+        timePanel = panel(0);
+        for (int i = 0; i < 20; ++i)
+            Form1->TimerGameTimer();
+    });
+    clearPyramid(game(), [this](int n) { click(card(n)); });
+    EXPECT_FALSE(game().state().gameRunning);
+    EXPECT_FALSE(Form1->menupause->isEnabled());
+    EXPECT_EQ(card(1)->pos(), QPoint(530, 10));
+    EXPECT_EQ(game().state().clock.gameSeconds, seconds);
+    EXPECT_EQ(panel(0), timePanel);
+
+    const int score = game().state().clock.score;
+    EXPECT_EQ(seen->line, "Your result one of best!");
+    EXPECT_EQ(seen->offeredName, "Modest incognoto");
+    EXPECT_EQ(seen->page, 1);
+    EXPECT_EQ(seen->rows.value(0), QStringLiteral("Ann | %1").arg(score));
+    EXPECT_EQ(storedValue("Winners/Name1"), "Ann");
+    EXPECT_EQ(storedValue("Winners/Score1"), QString::number(score));
+
+    // Declared won again with the same score: the newer entry ranks first,
+    // and the name of this run's last winner is offered.
+    seen = answerWin("Bo", false);
+    Form1->N5->trigger();
+    EXPECT_EQ(seen->offeredName, "Ann");
+    EXPECT_EQ(seen->rows.mid(0, 2), QStringList({QStringLiteral("Bo | %1").arg(score),
+                                                 QStringLiteral("Ann | %1").arg(score)}));
+}
+
+TEST_F(WindowTest, AnEmptyNameIsStoredAndShownAsAnEmptyRank) {
+    destroyWindows();
+    start("[Format]\nFrstHlp=2\nScore=2\n[Winners]\nName11=Cy\nScore11=0x3C\n");
+    auto seen = answerWin("", true);
+    Form1->N5->trigger(); // 0 seconds: the best time there is
+    EXPECT_EQ(seen->page, 3);
+    EXPECT_EQ(seen->rows.mid(0, 2), QStringList({" | ", "Cy | 1:00"}));
+    EXPECT_EQ(storedValue("Winners/Name11"), "");
+    EXPECT_EQ(storedValue("Winners/Score11"), "0");
+
+    // Equalling the fifth entry: the plain line, and no name is asked.
+    writeStoreFile("[Winners]\nName15=Dee\nScore15=0\n");
+    seen = answerWin("never typed", false);
+    Form1->N5->trigger();
+    EXPECT_EQ(seen->line, "It's a victory");
+    EXPECT_EQ(seen->offeredName, "");
+    EXPECT_EQ(seen->page, 3);
+
+    // The Winners command opens the current mode's page. Without a window
+    // manager nobody hands the keys back to the table.
+    Form1->activateWindow();
+    ASSERT_TRUE(
+        QTest::qWaitFor([] { return QGuiApplication::focusWindow() == Form1->windowHandle(); }));
+    int page = 0;
+    onModal<TFormwin>([&](TFormwin* w) {
+        page = w->Tabrez->currentIndex() + 1;
+        QTest::keyClick(w, Qt::Key_A);
+    });
+    key(Qt::Key_F9);
+    EXPECT_EQ(page, 3);
+}

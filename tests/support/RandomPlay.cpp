@@ -1,0 +1,160 @@
+#include "RandomPlay.h"
+
+#include "Formbank.h"
+#include "Geometry.h"
+
+#include <vector>
+
+void clickAt(Game& game, QPoint p) {
+    const Scene& sc = game.scene();
+    for (auto it = sc.stacking.rbegin(); it != sc.stacking.rend(); ++it)
+        if (*it != kFrameItem && QRect(sc.cards[*it].pos, QSize(71, 96)).contains(p)) {
+            game.ImageClick(*it);
+            return;
+        }
+    if (QRect(10, 10, 71, 96).contains(p))
+        game.ImagenewClick();
+    else if (QRect(530, 10, 71, 96).contains(p))
+        game.ImageClick(-1);
+    else
+        game.PanelMainClick();
+}
+
+namespace {
+
+// The options dialog's effect on the game, as the main window passes it on.
+void changeOptions(Game& game, std::mt19937& rng) {
+    game.setNewCards(rng() % 4 != 0);
+    game.setShowDialog(rng() % 2 == 0);
+    game.applyCursorOption(rng() % 4 ? kHandCursorNumber : kDefaultCursor);
+    if (rng() % 3 == 0) {
+        const GameState& s = game.state();
+        game.changeRules(s.clock.scoreMode, int(rng() % 2), rng() % 2 == 0);
+    }
+}
+
+} // namespace
+
+void randomAction(Game& game, std::mt19937& rng) {
+    const unsigned roll = rng() % 1000;
+    if (roll < 600) // mostly where the cards are
+        clickAt(game, QPoint(int(rng() % 613), int(rng() % (rng() % 3 ? 120 : 357))));
+    else if (roll < 750) // names any card, even one no click could reach
+        game.ImageClick(1 + int(rng() % kCardCount));
+    else if (roll < 800)
+        game.PanelMainClick();
+    else if (roll < 840)
+        game.ImagenewClick();
+    else if (roll < 880 && game.scene().menu.menurozdEnabled)
+        game.menurozdClick();
+    else if (roll < 900 && game.scene().menu.menupauseEnabled)
+        game.menupauseClick();
+    else if (roll < 905)
+        game.N131Click();
+    else if (roll < 915)
+        game.newgame();
+    else if (roll < 917 && game.scene().menu.menunilscoreVisible)
+        game.menunilscoreClick();
+    else if (roll < 919)
+        game.N7Click();
+    else if (roll < 922)
+        changeOptions(game, rng);
+    else
+        game.TimerGameTimer();
+}
+
+namespace {
+
+bool shows(const QImage& shown, const QImage& picture) {
+    return shown.pixel(35, 48) == picture.pixel(35, 48) &&
+           shown.pixel(20, 70) == picture.pixel(20, 70);
+}
+
+std::string checkPiles(const Game& game) {
+    const GameState& s = game.state();
+    std::vector<int> inStock(53, 0), inWaste(53, 0);
+    for (int i = 1; i <= s.stockCount; ++i)
+        ++inStock[s.stock[i]];
+    int wasteCards = 0;
+    for (int i = 1; i <= s.wasteCount; ++i)
+        if (s.waste[i]) {
+            ++inWaste[s.waste[i]];
+            ++wasteCards;
+        }
+    int stockCardsGone = 0;
+    for (int n = 1; n <= 52; ++n) {
+        const int place = s.cards[n].place;
+        const QPoint pos = game.scene().cards[n].pos;
+        const std::string card = "card " + std::to_string(n) + ": ";
+        if (inStock[n] + inWaste[n] > 1)
+            return card + "in two piles";
+        if ((place == plStock) != (inStock[n] == 1))
+            return card + "stock place and stock list disagree";
+        if ((place == plWaste || place == plWasteBelow) != (inWaste[n] == 1))
+            return card + "waste place and waste list disagree";
+        if (n <= 28 && place != plCovered && place != plOpen && place != plDiscarded)
+            return card + "a pyramid card left the pyramid";
+        if (n > 28 && (place == plCovered || place == plOpen))
+            return card + "a stock card in the pyramid";
+        if (place == plDiscarded && pos != s.slots[kDiscardSlot])
+            return card + "discarded off the pile";
+        if (place == plStock && pos != s.slots[kStockSlot])
+            return card + "stock card off the stock";
+        if ((place == plCovered || place == plOpen) && pos != s.slots[n])
+            return card + "a pyramid card off its slot";
+        if (n > 28 && place == plDiscarded)
+            ++stockCardsGone;
+        if (n <= 21 && place != plDiscarded) {
+            const Covering c = coveringCards(n);
+            const bool free =
+                s.cards[c.left].place == plDiscarded && s.cards[c.right].place == plDiscarded;
+            if (free != (place == plOpen))
+                return card + "open and uncovered disagree";
+        }
+    }
+    if (s.stockCount + wasteCards + stockCardsGone != 24)
+        return "stock + waste + paired away is not 24";
+    const int open = game.openWasteCard();
+    if (open && s.cards[open].place != plWaste)
+        return "the open waste card is not playable";
+    return {};
+}
+
+std::string checkScene(const Game& game, const TBankForm& bank) {
+    const GameState& s = game.state();
+    const Scene& sc = game.scene();
+    std::vector<int> stacked(53, 0);
+    for (int item : sc.stacking)
+        ++stacked[size_t(item)];
+    for (int n = 0; n <= 52; ++n)
+        if (stacked[size_t(n)] != 1)
+            return "item " + std::to_string(n) + " stacked " + std::to_string(stacked[size_t(n)]) +
+                   " times";
+    if (sc.frameVisible != s.selectionActive)
+        return "the frame and the selection disagree";
+    for (int n = 1; n <= 52; ++n) {
+        const Card& c = s.cards[n];
+        const CardPicture& p = sc.cards[n];
+        const std::string card = "card " + std::to_string(n) + ": ";
+        const QImage& expected = c.faceUp ? bank.imageOfMD(c.suit, c.rank) : bank.back(s.deck);
+        if (!shows(p.image, expected))
+            return card + (c.faceUp ? "face up but not showing its face" : "face down, no back");
+        const bool playable = c.place == plStock || c.place == plWaste || c.place == plOpen;
+        if (p.cursor != kDefaultCursor && (p.cursor != s.handCursor || !playable))
+            return card + "a hand over a card that cannot be played";
+    }
+    if (sc.menu.menunilscoreVisible != sc.menu.menupscoreVisible)
+        return "Reset the score without its separator";
+    if (sc.menu.menurozdEnabled != sc.menu.popmenurozdEnabled)
+        return "the two Return into pack commands disagree";
+    return {};
+}
+
+} // namespace
+
+std::string checkTable(const Game& game, const TBankForm& bank) {
+    if (!game.scene().cardsCreated)
+        return {};
+    std::string broken = checkPiles(game);
+    return broken.empty() ? checkScene(game, bank) : broken;
+}
