@@ -1,13 +1,9 @@
 // "Hint" and "Winnable?" in the real window: the search runs off the window
 // thread and its answer comes back as a frame or a message box.
+#include "WinDialogs.h"
 #include "WindowFixture.h"
 
-#include "enterfrm.h"
-#include "frmvict.h"
-#include "zarvek_win.h"
-
 #include <QFrame>
-#include <QLineEdit>
 
 // The fixture's deal (12:34:56.789) can be won with one card at a time when
 // the stock may be gone through again and again, but not in Casino's one pass.
@@ -37,21 +33,7 @@ protected:
 
 TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
     deal(kWinnable);
-    // The win's banner, name entry and winners dialog, closed as they come.
-    bool bannerShown = false;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* banner = qobject_cast<TFormVict*>(modal)) {
-            bannerShown = true;
-            QTest::keyClick(banner, Qt::Key_Return);
-        } else if (auto* entry = qobject_cast<TFormEnter*>(modal)) {
-            QTest::keyClick(entry->Edit1, Qt::Key_Return);
-        } else if (auto* winners = qobject_cast<TFormwin*>(modal)) {
-            QTest::keyClick(winners, Qt::Key_Escape);
-        }
-    });
-    closer.start(0);
+    const auto won = answerWin(QStringLiteral("Hinted"), true);
     for (int step = 0; step < 200 && game().state().gameRunning; ++step) {
         const QRect before = Form1->frameBevel->geometry();
         const bool wasVisible = Form1->frameBevel->isVisible();
@@ -75,7 +57,7 @@ TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
     }
     EXPECT_FALSE(game().state().gameRunning);
     EXPECT_EQ(game().state().cards[kApex].place, plDiscarded);
-    EXPECT_TRUE(bannerShown);
+    EXPECT_FALSE(won->line.isEmpty()) << "the banner of the won game came";
 }
 
 TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguage) {

@@ -1,6 +1,7 @@
 // A won game as the player meets it: the banner, the name entry and the
 // winners dialog, then the Winners command.
 #include "ClearPyramid.h"
+#include "WinDialogs.h"
 #include "WindowFixture.h"
 
 #include "BevelPanel.h"
@@ -11,60 +12,6 @@
 
 #include <QLineEdit>
 #include <QTabBar>
-
-namespace {
-
-// What one pass through the dialogs after a win saw.
-struct WinSeen {
-    QString line;        // the banner's result line
-    QString offeredName; // selected in the name entry; empty when it did not come
-    int page = 0;        // the winners dialog's page
-    QStringList rows;    // its rows 2..6 as "name | value"
-};
-
-// Answers the dialogs of the next win: closes the banner by a key or by a
-// click on its result line (running `duringBanner` first), types `name` over
-// the offered one, and reads the winners dialog before a key closes it.
-std::shared_ptr<WinSeen> answerWin(const QString& name, bool byKey,
-                                   std::function<void()> duringBanner = {}) {
-    auto seen = std::make_shared<WinSeen>();
-    onModal<TFormVict>([seen, name, byKey, duringBanner](TFormVict* banner) {
-        seen->line = banner->RxLabel3->text();
-        if (duringBanner)
-            duringBanner();
-        if (byKey) {
-            QTest::keyClick(banner, Qt::Key_Return);
-        } else {
-            QWidget* line = banner->RxLabel3;
-            pointTo(line, line->rect().center());
-            QTest::mouseClick(line, Qt::LeftButton, {}, line->rect().center());
-        }
-        // Waited for once the banner is down, so the banner is not taken for it.
-        onModal<QDialog>([seen, name](QDialog* next) {
-            if (auto* entry = qobject_cast<TFormEnter*>(next)) {
-                seen->offeredName = entry->Edit1->selectedText();
-                QTest::keyClick(entry->Edit1, Qt::Key_Backspace);
-                QTest::keyClicks(entry->Edit1, name);
-                onModal<TFormwin>([seen](TFormwin* w) {
-                    seen->page = w->Tabrez->currentIndex() + 1;
-                    for (int r = 2; r <= 6; ++r)
-                        seen->rows << w->nameRow(r)->text() + " | " + w->valueRow(r)->text();
-                    QTest::keyClick(w, Qt::Key_Escape);
-                });
-                QTest::keyClick(entry->Edit1, Qt::Key_Return);
-            } else if (auto* w = qobject_cast<TFormwin*>(next)) {
-                seen->page = w->Tabrez->currentIndex() + 1;
-                QTest::keyClick(w, Qt::Key_Escape);
-            } else {
-                ADD_FAILURE() << "unexpected " << next->metaObject()->className();
-                next->reject();
-            }
-        });
-    });
-    return seen;
-}
-
-} // namespace
 
 TEST_F(WindowTest, AWonGameEntersTheTableUnderTheWinnersName) {
     key(Qt::Key_F2);
