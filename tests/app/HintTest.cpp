@@ -56,6 +56,7 @@ TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
         click(target, target->mapFrom(Form1->PanelMain, card));
     }
     EXPECT_FALSE(game().state().gameRunning);
+    EXPECT_EQ(game().state().cards[kApex].place, plDiscarded);
     EXPECT_FALSE(won->line.isEmpty()) << "the banner of the won game came";
 }
 

@@ -7,6 +7,7 @@
 #include "Game.h"
 #include "Problem.h"
 
+#include <cstring>
 #include <optional>
 #include <string_view>
 #include <unordered_set>
@@ -71,12 +72,21 @@ private:
         return row == 7 || ((t.removed >> (n + row - 1) & 1) && (t.removed >> (n + row) & 1));
     }
 
-    std::string keyOf(const PlainTable& t) const {
-        std::string key(reinterpret_cast<const char*>(&t.removed), 4);
-        key += char(t.stockCount);
-        key.append(t.talon.data(), std::size_t(t.talonCount()));
-        if (t.passes != 0)
-            key += char(t.pass);
+    // The whole table in 32 bytes: what is gone, the stock, the waste and,
+    // when passes are limited, the pass.
+    using Key = std::array<char, 32>;
+    struct KeyHash {
+        std::size_t operator()(const Key& k) const {
+            return std::hash<std::string_view>()(std::string_view(k.data(), k.size()));
+        }
+    };
+
+    Key keyOf(const PlainTable& t) const {
+        Key key{};
+        std::memcpy(key.data(), &t.removed, 4);
+        key[4] = char(t.stockCount);
+        key[5] = char(t.passes != 0 ? t.pass : 0);
+        std::copy(t.talon.begin(), t.talon.begin() + t.talonCount(), key.begin() + 6);
         return key;
     }
 
@@ -160,6 +170,6 @@ private:
         return attempt(next, {kStockPlace});
     }
 
-    std::unordered_set<std::string> seen;
+    std::unordered_set<Key, KeyHash> seen;
     std::size_t limit = 0;
 };

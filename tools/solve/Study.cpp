@@ -53,6 +53,7 @@ void study(int deals, quint32 seed, const Rules& rules, std::ostream& out) {
     std::vector<std::uint64_t> nodes;
     int winnable = 0;
     quint32 slowest = 0;
+    double slowestSeconds = -1;
     const auto start = std::chrono::steady_clock::now();
     while (int(seconds.size()) < deals) {
         const auto ms = quint32(random.next() * kMsPerDay);
@@ -60,8 +61,10 @@ void study(int deals, quint32 seed, const Rules& rules, std::ostream& out) {
             continue; // the same deal once only
         const Solution s = solve(dealtAt(ms, rules));
         winnable += s.winnable ? 1 : 0;
-        if (seconds.empty() || s.seconds > *std::max_element(seconds.begin(), seconds.end()))
+        if (s.seconds > slowestSeconds) {
             slowest = ms;
+            slowestSeconds = s.seconds;
+        }
         seconds.push_back(s.seconds);
         megabytes.push_back(double(s.memoryBytes) / (1024.0 * 1024.0));
         nodes.push_back(s.nodes);
