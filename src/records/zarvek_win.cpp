@@ -155,8 +155,13 @@ void TFormwin::showscore(int shown) {
 }
 
 void TFormwin::newwinner(int table, qint32 score, qint32 time, const QString& name) {
-    slots.insert(table, entryValue(table, score, time), name);
+    // Another running instance may have stored winners since these tables
+    // were loaded, and may have pushed this result out of the five meanwhile.
+    if (!qualifies(table, score, time))
+        return;
     IniStore store;
+    slots.load(store);
+    slots.insert(table, entryValue(table, score, time), name);
     slots.write(store, table);
     store.close();
 }

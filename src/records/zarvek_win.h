@@ -25,7 +25,8 @@ public:
     // Builds the rows on the first call; on every call reloads the tables
     // from the store and shows the current page.
     void firstcreate();
-    // Adds a won game to `table` (0..2) and stores the whole table at once.
+    // Adds a won game to `table` (0..2) as the table is stored now, and stores
+    // the whole table at once; a result no longer among the best five is left out.
     void newwinner(int table, qint32 score, qint32 time, const QString& name);
     // Fills the rows from table page - 1; a page outside 1..3 changes nothing.
     void showscore(int page);

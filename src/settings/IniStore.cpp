@@ -4,7 +4,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace {
 
@@ -15,11 +19,76 @@ QString pathOf(const QString& section, const QString& ident) {
     return section + u'/' + ident;
 }
 
+QByteArray contentsOf(const QString& file) {
+    QFile in(file);
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+}
+
+// Whether the reader takes `line` as it stands: text that is blank, a section
+// header or an ident with its value, with no open quote or trailing backslash
+// that would join the lines after it to this one.
+bool isLegible(QByteArrayView line) {
+    line = line.trimmed();
+    if (line.isEmpty())
+        return true;
+    const auto control = [](char c) { return (uchar(c) < 0x20 && c != '\t') || c == 0x7f; };
+    if (!line.isValidUtf8() || std::any_of(line.begin(), line.end(), control))
+        return false;
+    if (line.front() == '[')
+        return line.back() == ']';
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] == '\\') {
+            if (++i == line.size())
+                return false;
+        } else if (line[i] == '"') {
+            quoted = !quoted;
+        }
+    }
+    return !quoted && line.indexOf('=') > 0;
+}
+
+// The legible lines of `text`; `damaged` tells whether any line was not.
+QByteArray legibleLines(const QByteArray& text, bool& damaged) {
+    QByteArray kept;
+    damaged = false;
+    for (const QByteArray& line : text.split('\n')) {
+        if (isLegible(line))
+            kept += line + '\n';
+        else
+            damaged = true;
+    }
+    return kept;
+}
+
+// A cut copy, a crash or a bad sector can leave the file damaged. Read as it
+// stands, a stray quote in the damage swallows the legible lines after it and
+// the junk goes back into every later write; so the file is first rewritten
+// with its legible lines, under the lock the store's own writes take. When
+// that fails the file is read as it stands.
+void repairDamagedFile(const QString& file) {
+    bool damaged = false;
+    legibleLines(contentsOf(file), damaged);
+    if (!damaged)
+        return;
+    QLockFile lock(file + QStringLiteral(".lock"));
+    lock.lock();
+    // Another instance may have written the file meanwhile.
+    const QByteArray kept = legibleLines(contentsOf(file), damaged);
+    QSaveFile out(file);
+    // Unbuffered: a short write at the final flush would still be committed.
+    if (damaged && out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+        out.write(kept) == kept.size())
+        out.commit();
+}
+
 } // namespace
 
-IniStore::IniStore()
-    : key(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kMaker,
-                                      kProgram)) {}
+IniStore::IniStore() {
+    repairDamagedFile(programKeyFile());
+    key = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kMaker,
+                                      kProgram);
+}
 
 IniStore::~IniStore() {
     if (key)

@@ -9,7 +9,8 @@ class QSettings;
 // The program key of the per-user store, seen as an INI file: a section is a
 // group, an ident a value name, and every value is kept as text. One object is
 // one opening of the key; writes are committed together by close(), so a
-// failed write leaves the previous contents whole.
+// failed write leaves the previous contents whole. A damaged file is cut down
+// to its legible lines when the key is opened: the rest read as missing.
 class IniStore {
 public:
     // Opens the program key (Velmoran/Zarvek in the user's native store).

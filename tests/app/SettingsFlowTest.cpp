@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabBar>
 
@@ -126,6 +127,51 @@ TEST_F(SettingsFlowTest, AnUnreadableValueIsReportedAndTheWindowStillWorks) {
     EXPECT_EQ(Form1->N12->title(), "&Game");
     key(Qt::Key_F2);
     EXPECT_TRUE(game().state().gameRunning);
+}
+
+TEST_F(SettingsFlowTest, ADamagedStoreKeepsWhatIsLegibleAndExitWritesItWhole) {
+    const QByteArray whole = "[Format]\nFrstHlp=2\nScore=1\n[Form]\nLeft=40\n[Winners]\n"
+                             "Name1=Ann\nScore1=120\nName2=Bo\n";
+    QByteArray binary; // every byte once: a stray quote and line breaks among them
+    for (int i = 0; i < 256; ++i)
+        binary += char(i * 7);
+    const struct {
+        const char* name;
+        QByteArray stored;
+        const char* score; // as Exit stores them: kept, or the defaults
+        const char* left;
+        const char* winner;
+    } rows[] = {
+        {"cut in a line", whole.left(whole.indexOf("Name2") + 3), "1", "40", "Ann"},
+        {"cut in a header", whole.left(whole.indexOf("[Winners]") + 4), "1", "40", ""},
+        {"garbage inside",
+         whole.left(whole.indexOf("[Form]")) + binary + "\n" + whole.mid(whole.indexOf("[Win")),
+         "1", "5", "Ann"},
+        {"garbage only", binary + binary, "0", "5", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        MessageBoxAnswer report;
+        report.refuseUnexpected();
+        ChooserAnswer chooser;
+        if (!row.stored.contains("FrstHlp=2"))
+            chooser.answerNext(2);
+        writeStoreFile(row.stored);
+        createWindows();
+        Form1->show();
+        EXPECT_TRUE(Form1->isVisible());
+        Form1->N3Click();
+        destroyWindows();
+        EXPECT_FALSE(report.seen) << report.text.toStdString();
+        QSettings after(IniStore::programKeyFile(), QSettings::IniFormat);
+        const QStringList junk = after.allKeys().filter(
+            QRegularExpression("^(?!(Format|Form|Winners)/[A-Za-z]+[0-9]*$)"));
+        EXPECT_EQ(after.status(), QSettings::NoError);
+        EXPECT_EQ(junk, QStringList());
+        EXPECT_EQ(storedValue("Format/Score"), row.score);
+        EXPECT_EQ(storedValue("Form/Left"), row.left);
+        EXPECT_EQ(storedValue("Winners/Name1"), row.winner);
+    }
 }
 
 namespace {

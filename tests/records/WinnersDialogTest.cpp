@@ -113,3 +113,20 @@ TEST(WinnersDialogTest, CentresOverTheOwnerAndKeepsFourPixelsFromTheEdges) {
         EXPECT_EQ(TFormwin::centerPosition(row.owner, {321, 241}, {800, 600}), row.at)
             << row.owner.x() << "," << row.owner.y();
 }
+
+TEST(WinnersDialogTest, TwoRunningInstancesBothKeepTheirWinners) {
+    writeStoreFile("[Winners]\nName6=A\nScore6=100\nName7=B\nScore7=95\nName8=C\nScore8=70\n"
+                   "Name9=D\nScore9=60\nName10=E\nScore10=50\n");
+    // Each holds the tables as they stood when it loaded them.
+    TFormwin first, second;
+    first.firstcreate();
+    second.firstcreate();
+    first.newwinner(1, 90, 0, QStringLiteral("Ann"));
+    second.newwinner(1, 55, 0, QStringLiteral("Bo")); // out of the five by now
+    second.newwinner(1, 80, 0, QStringLiteral("Cy"));
+    QStringList stored;
+    for (int n = 6; n <= 10; ++n)
+        stored << storedValue(QStringLiteral("Winners/Name%1").arg(n)) + u' ' +
+                      storedValue(QStringLiteral("Winners/Score%1").arg(n));
+    EXPECT_EQ(stored.join(", "), "A 100, B 95, Ann 90, Cy 80, C 70");
+}

@@ -125,37 +125,42 @@ TEST_F(StoreTest, AStoreThatCannotBeWrittenReportsAndKeepsWhatWasStored) {
         store.writeInteger("Format", "Score", 1);
         store.close();
     }
-    const QByteArray before = readStoreFile();
-    ASSERT_FALSE(before.isEmpty());
-    // Read straight from the disk: any use of the store would retry the batch.
-    QFile file(IniStore::programKeyFile());
+    const QByteArray clean = readStoreFile();
+    ASSERT_FALSE(clean.isEmpty());
+    // A cut file is not mended when the room for it is gone.
+    const QByteArray damaged = clean + "[Winners]\nName1=" + QByteArray(90, 'x') + "\n[Win";
+    for (const QByteArray& before : {clean, damaged}) {
+        writeStoreFile(before);
+        // Read straight from the disk: any use of the store would retry the batch.
+        QFile file(IniStore::programKeyFile());
 
-    // The disk fills up: no file may grow past a few bytes.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = before.size() + 60;
-    setrlimit(RLIMIT_FSIZE, &small);
-    QString message;
-    try {
-        IniStore store;
-        store.writeInteger("Format", "Score", 2);
-        store.writeString("Winners", "Name1", QString(500, u'x'));
-        store.close();
-    } catch (const StoreError& e) {
-        message = e.message();
+        // The disk fills up: no file may grow past a few bytes.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = clean.size() + 60;
+        setrlimit(RLIMIT_FSIZE, &small);
+        QString message;
+        try {
+            IniStore store;
+            store.writeInteger("Format", "Score", 2);
+            store.writeString("Winners", "Name1", QString(500, u'x'));
+            store.close();
+        } catch (const StoreError& e) {
+            message = e.message();
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        EXPECT_EQ(message, "Failed to set data for 'Score'");
     }
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    EXPECT_EQ(message, "Failed to set data for 'Score'");
 
     // The store's folder cannot be made: a file stands where it would be.
     QTemporaryDir blocked;
     QFile(blocked.filePath("file")).open(QIODevice::WriteOnly);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocked.filePath("file/sub"));
-    message.clear();
+    QString message;
     try {
         IniStore store;
         store.writeInteger("Format", "Score", 2);
