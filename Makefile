@@ -11,7 +11,7 @@ CTEST := QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: run test build sanitize-build deps package soak bench
+.PHONY: run test build sanitize-build deps package soak bench mutants
 
 deps:
 	@bash scripts/install-deps.sh
@@ -49,3 +49,8 @@ soak: sanitize-build
 bench: build
 	@bash scripts/install-deps.sh bench
 	bash scripts/bench.sh $(BUILD)
+
+# How many deliberate faults in the rules and the records the tests catch.
+mutants: deps
+	@bash scripts/install-deps.sh mutants
+	python3 scripts/mutants.py --seed $(or $(SEED),7) --count $(or $(COUNT),64) src/engine src/records

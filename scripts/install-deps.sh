@@ -18,6 +18,10 @@ packages=(
 if [ "${1:-}" = bench ]; then
     packages+=(xvfb xauth)
 fi
+# `make mutants` is a Python script.
+if [ "${1:-}" = mutants ]; then
+    packages+=(python3)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

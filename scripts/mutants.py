@@ -1,0 +1,208 @@
+#!/usr/bin/env python3
+"""Mutation testing: how many deliberate faults do the tests catch?
+
+Puts one small fault at a time into the C++ sources under the given folders
+(a comparison turned round, && for ||, + for -, 0, 1 or 2 off by one, true
+for false, a negation or a call left out), rebuilds, runs the tests, and counts the fault
+as killed when a test fails or hangs. A fault that does not compile is
+dropped and another one is drawn in its place, so the run always reports
+`--count` real mutants. The same seed draws the same faults from the same
+lines, wherever they have moved to, so runs before and after a change can be
+compared.
+
+    scripts/mutants.py --seed 7 --count 60 src/engine src/records
+
+Runs in its own build folder (default build-mutants, configured on first
+use), restores every source file afterwards even when interrupted, and
+prints one line per mutant, the survivors in full and the share killed.
+"""
+
+import argparse
+import os
+import hashlib
+import re
+import signal
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+
+# Each rule: a pattern on a code line and what one match becomes. Binary
+# operators are matched with the spaces the formatter puts round them, which
+# keeps templates, pointers and streams out.
+RULES = [
+    ("==", re.compile(r"(?<=\s)==(?=\s)"), "!="),
+    ("!=", re.compile(r"(?<=\s)!=(?=\s)"), "=="),
+    ("<", re.compile(r"(?<=\s)<(?=\s)"), "<="),
+    ("<=", re.compile(r"(?<=\s)<=(?=\s)"), "<"),
+    (">", re.compile(r"(?<=\s)>(?=\s)"), ">="),
+    (">=", re.compile(r"(?<=\s)>=(?=\s)"), ">"),
+    ("&&", re.compile(r"(?<=\s)&&(?=\s)"), "||"),
+    ("||", re.compile(r"(?<=\s)\|\|(?=\s)"), "&&"),
+    ("+", re.compile(r"(?<=\s)\+(?=\s)"), "-"),
+    ("-", re.compile(r"(?<=\s)-(?=\s)"), "+"),
+    ("+=", re.compile(r"(?<=\s)\+=(?=\s)"), "-="),
+    ("-=", re.compile(r"(?<=\s)-=(?=\s)"), "+="),
+    ("true", re.compile(r"\btrue\b"), "false"),
+    ("false", re.compile(r"\bfalse\b"), "true"),
+    ("!", re.compile(r"(?<=[\s(])!(?=[\w(])"), ""),
+    ("number", re.compile(r"(?<![\w.])(\d+)(?![\w.'])"), None),
+]
+
+# A whole statement that only calls something: left out as a mutant.
+CALL_STATEMENT = re.compile(r"^\s*[\w:.>\-\[\]]+\([^;{}]*\);\s*$")
+
+
+def code_lines(path):
+    """(line number, text) of each line that is code: no comments, no
+    preprocessor lines, no string literals (their text is blanked)."""
+    in_block = False
+    for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+        line = raw
+        if in_block:
+            end = line.find("*/")
+            if end < 0:
+                continue
+            line = " " * (end + 2) + line[end + 2 :]
+            in_block = False
+        if line.lstrip().startswith("#"):
+            continue
+        line = re.sub(r'"(?:\\.|[^"\\])*"', lambda m: '"' + " " * (len(m.group()) - 2) + '"', line)
+        line = re.sub(r"'(?:\\.|[^'\\])'", lambda m: " " * len(m.group()), line)
+        cut = line.find("//")
+        if cut >= 0:
+            line = line[:cut]
+        start = line.find("/*")
+        if start >= 0:
+            if line.find("*/", start) < 0:
+                in_block = True
+            line = line[:start]
+        if line.strip():
+            yield number, line
+
+
+def sites(folders):
+    """Every place a mutant can go: (file, line number, column, length, new text, rule)."""
+    found = []
+    for folder in folders:
+        for path in sorted((ROOT / folder).rglob("*.cpp")):
+            for number, line in code_lines(path):
+                for name, pattern, replacement in RULES:
+                    for m in pattern.finditer(line):
+                        if name == "number":
+                            value = int(m.group(1))
+                            # Larger numbers are mostly pixels and text
+                            # numbers: faults there show on screen, and the
+                            # screenshots are where they are checked.
+                            if value > 2:
+                                continue
+                            new = str(value + 1 if value < 2 else value - 1)
+                        else:
+                            new = replacement
+                        found.append((path, number, m.start(), m.end() - m.start(), new, name))
+                if CALL_STATEMENT.match(line) and not line.lstrip().startswith("return"):
+                    found.append((path, number, 0, len(line), None, "call"))
+    return found
+
+
+def draw_order(site, seed):
+    """A site's place in the draw: a hash of the seed, the file, the line's
+    text and the fault, so that edits elsewhere do not change which faults an
+    unchanged line gets, and runs before and after a change stay comparable."""
+    path, number, column, _, new, rule = site
+    line = path.read_text(encoding="utf-8").split("\n")[number - 1]
+    key = f"{seed}|{path.relative_to(ROOT)}|{line.strip()}|{column}|{rule}|{new}"
+    return hashlib.sha256(key.encode()).hexdigest()
+
+
+def apply(site):
+    path, number, column, length, new, _ = site
+    lines = path.read_text(encoding="utf-8").split("\n")
+    line = lines[number - 1]
+    if new is None:
+        lines[number - 1] = re.sub(r"\S.*", "{}", line, count=1)
+    else:
+        lines[number - 1] = line[:column] + new + line[column + length :]
+    path.write_text("\n".join(lines), encoding="utf-8")
+    return line.strip(), lines[number - 1].strip()
+
+
+def run(cmd, timeout, **kw):
+    proc = subprocess.Popen(cmd, start_new_session=True, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL, **kw)
+    try:
+        return proc.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        os.killpg(proc.pid, signal.SIGKILL)
+        proc.wait()
+        return None
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("folders", nargs="+")
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--count", type=int, default=60)
+    parser.add_argument("--build", default="build-mutants")
+    parser.add_argument("--exclude", default="Packaging",
+                        help="ctest -E regex of tests that cannot see the sources")
+    args = parser.parse_args()
+
+    build = ROOT / args.build
+    if not (build / "build.ninja").exists():
+        subprocess.run(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja",
+                        "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], check=True,
+                       stdout=subprocess.DEVNULL)
+    make = ["cmake", "--build", build, "-j2"]
+    test = ["ctest", "-j2", "-E", args.exclude, "--stop-on-failure"]
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+
+    print("building the unchanged sources ...", flush=True)
+    if run(make, 3600) != 0:
+        sys.exit("the unchanged sources do not build")
+    began = time.monotonic()
+    if run(test, 1800, cwd=build, env=env) != 0:
+        sys.exit("the tests fail on the unchanged sources")
+    # A mutant whose tests run far longer than the clean run is hung.
+    limit = max(60.0, 5 * (time.monotonic() - began))
+
+    # Stopping the run must still put the sources back.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
+    candidates = sites(args.folders)
+    candidates.sort(key=lambda site: draw_order(site, args.seed))
+    originals = {}
+    killed, survivors, tried = 0, [], 0
+    try:
+        for site in candidates:
+            if tried == args.count:
+                break
+            path = site[0]
+            originals.setdefault(path, path.read_text(encoding="utf-8"))
+            before, after = apply(site)
+            where = f"{path.relative_to(ROOT)}:{site[1]}"
+            built = run(make, 1800) == 0
+            if built:
+                tried += 1
+                verdict = run(test, limit, cwd=build, env=env)
+                caught = verdict != 0
+                killed += caught
+                if not caught:
+                    survivors.append((where, before, after))
+                label = "killed" if caught else "SURVIVED"
+                print(f"{tried:3} {label:8} {where} [{site[5]}] {after}", flush=True)
+            path.write_text(originals[path], encoding="utf-8")
+    finally:
+        for path, text in originals.items():
+            path.write_text(text, encoding="utf-8")
+        run(make, 3600)
+
+    print(f"\n{killed} of {tried} mutants killed ({100.0 * killed / max(tried, 1):.1f} %), "
+          f"seed {args.seed}, {len(candidates)} sites in {' '.join(args.folders)}")
+    for where, before, after in survivors:
+        print(f"survived: {where}\n    was: {before}\n    now: {after}")
+
+
+if __name__ == "__main__":
+    main()
