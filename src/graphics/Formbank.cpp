@@ -7,9 +7,12 @@
 #include "resources.h"
 
 #include <QIcon>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
+
+#include <algorithm>
 
 TBankForm* BankForm = nullptr;
 
@@ -81,6 +84,33 @@ QString iconSource() {
     return QStringLiteral(":/art/program-icon.svg");
 }
 
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// The program icon painted from its SVG whenever a size is asked for. The
+// window system copies a window's icon once, when it is set; pictures kept
+// in the icon besides would hold a third of a megabyte, mostly in the two
+// largest sizes, for nothing.
+class ProgramIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        QSvgRenderer(iconSource()).render(painter, QRectF(rect));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        if (size.isEmpty())
+            return {};
+        QSvgRenderer svg(iconSource());
+        return QPixmap::fromImage(renderIcon(svg, std::min(size.width(), size.height())));
+    }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : kIconSizes)
+            sizes << QSize(size, size);
+        return sizes;
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QString key() const override { return QStringLiteral("ZarvekProgramIcon"); }
+};
+
 } // namespace
 
 QImage TBankForm::programIconImage(int size) {
@@ -89,9 +119,5 @@ QImage TBankForm::programIconImage(int size) {
 }
 
 QIcon TBankForm::programIcon() {
-    QSvgRenderer svg(iconSource()); // parsed once for every size
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(QPixmap::fromImage(renderIcon(svg, size)));
-    return icon;
+    return QIcon(new ProgramIconEngine);
 }
