@@ -35,9 +35,9 @@ ArtKit::ArtKit(qreal ratio) : devicePixelRatio(ratio), blank(blankCardPicture(ra
 ArtKit::~ArtKit() = default;
 
 std::unique_ptr<QSvgRenderer> ArtKit::court(int suit, int face) const {
-    return load(QStringLiteral(":/art/court/%1-%2.svg")
-                    .arg(QLatin1String(kCourtNames[face - 11]),
-                         QLatin1String(kSuitNames[suit - 1])));
+    return load(
+        QStringLiteral(":/art/court/%1-%2.svg")
+            .arg(QLatin1String(kCourtNames[face - 11]), QLatin1String(kSuitNames[suit - 1])));
 }
 
 std::unique_ptr<QSvgRenderer> ArtKit::aceOfSpades() const {

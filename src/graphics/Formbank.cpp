@@ -16,24 +16,34 @@
 
 TBankForm* BankForm = nullptr;
 
+namespace {
+
+// The store keeps a copy of each painted picture rather than the picture
+// itself: an image that was painted on holds its paint engine, with the
+// engine's brush and clip buffers, for as long as it lives, a few kilobytes
+// for each of the 67 pictures that are never painted on again.
+QImage kept(const QImage& painted) {
+    return painted.copy();
+}
+
+} // namespace
+
 TBankForm::TBankForm(qreal devicePixelRatio)
     : ratio(devicePixelRatio), pictures(size_t(kKrest + 1)) {
-    pictures[kJoker] = paintJokerPicture(ratio);
-    pictures[kPusto] = paintPustoPicture(ratio);
-    pictures[kKrest] = paintKrestPicture(ratio);
+    pictures[kJoker] = kept(paintJokerPicture(ratio));
+    pictures[kPusto] = kept(paintPustoPicture(ratio));
+    pictures[kKrest] = kept(paintKrestPicture(ratio));
 }
 
 void TBankForm::paintCards() const {
-    if (cardsPainted)
+    if (facesPainted)
         return;
-    cardsPainted = true;
-    const ArtKit art(ratio); // every SVG parsed once, for all the pictures below
+    facesPainted = true;
+    const ArtKit art(ratio);
     size_t i = 0;
     for (int suit = 1; suit <= 4; ++suit)
         for (int face = 2; face <= 14; ++face)
-            pictures[i++] = paintFacePicture(art, suit, face);
-    for (int n = 1; n <= kBackCount; ++n)
-        pictures[i++] = paintBackPicture(art, n);
+            pictures[i++] = kept(paintFacePicture(art, suit, face));
 }
 
 const QImage& TBankForm::imageOfMD(int suit, int rank) const {
@@ -42,8 +52,10 @@ const QImage& TBankForm::imageOfMD(int suit, int rank) const {
 }
 
 const QImage& TBankForm::back(int n) const {
-    paintCards();
-    return pictures[size_t(kFaces + n - 1)];
+    QImage& picture = pictures[size_t(kFaces + n - 1)];
+    if (picture.isNull())
+        picture = kept(paintBackPicture(ArtKit(ratio), n));
+    return picture;
 }
 
 QStringList TBankForm::pictureNames() {
@@ -60,9 +72,13 @@ QStringList TBankForm::pictureNames() {
 const QImage& TBankForm::picture(const QString& name) const {
     static const QStringList names = pictureNames();
     const qsizetype i = names.indexOf(name);
-    if (i < kJoker)
+    if (i < 0)
+        return ImJoker();
+    if (i < kFaces)
         paintCards();
-    return i < 0 ? ImJoker() : pictures[size_t(i)];
+    else if (i < kJoker)
+        return back(int(i - kFaces + 1));
+    return pictures[size_t(i)];
 }
 
 QImage TBankForm::rukaImage() const {
