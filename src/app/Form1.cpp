@@ -106,6 +106,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         cardsPainted = true;
         QTimer::singleShot(0, this, [this] {
             BankForm->paintCards();
+            BankForm->back(options.deck);
             setWindowIcon(TBankForm::programIcon());
         });
     }

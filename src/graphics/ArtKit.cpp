@@ -30,30 +30,24 @@ std::unique_ptr<QSvgRenderer> load(const QString& path) {
 
 ArtKit::ArtKit(qreal ratio) : devicePixelRatio(ratio), blank(blankCardPicture(ratio)) {
     initZarvekResources();
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int face = 11; face <= 13; ++face)
-            courts[size_t((suit - 1) * 3 + face - 11)] =
-                load(QStringLiteral(":/art/court/%1-%2.svg")
-                         .arg(QLatin1String(kCourtNames[face - 11]),
-                              QLatin1String(kSuitNames[suit - 1])));
-    for (int n = 1; n <= 12; ++n)
-        if (kBackFiles[n - 1])
-            backs[size_t(n - 1)] = load(QStringLiteral(":/art/backs/%1-%2.svg")
-                                            .arg(n, 2, 10, QLatin1Char('0'))
-                                            .arg(QLatin1String(kBackFiles[n - 1])));
-    ace = load(QStringLiteral(":/art/ace-of-spades.svg"));
 }
 
 ArtKit::~ArtKit() = default;
 
-QSvgRenderer& ArtKit::court(int suit, int face) const {
-    return *courts[size_t((suit - 1) * 3 + face - 11)];
+std::unique_ptr<QSvgRenderer> ArtKit::court(int suit, int face) const {
+    return load(
+        QStringLiteral(":/art/court/%1-%2.svg")
+            .arg(QLatin1String(kCourtNames[face - 11]), QLatin1String(kSuitNames[suit - 1])));
 }
 
-QSvgRenderer& ArtKit::aceOfSpades() const {
-    return *ace;
+std::unique_ptr<QSvgRenderer> ArtKit::aceOfSpades() const {
+    return load(QStringLiteral(":/art/ace-of-spades.svg"));
 }
 
-QSvgRenderer* ArtKit::backMotif(int n) const {
-    return backs[size_t(n - 1)].get();
+std::unique_ptr<QSvgRenderer> ArtKit::backMotif(int n) const {
+    if (!kBackFiles[n - 1])
+        return nullptr;
+    return load(QStringLiteral(":/art/backs/%1-%2.svg")
+                    .arg(n, 2, 10, QLatin1Char('0'))
+                    .arg(QLatin1String(kBackFiles[n - 1])));
 }

@@ -4,13 +4,12 @@
 
 #include <QImage>
 
-#include <array>
 #include <memory>
 
 class QSvgRenderer;
 
 // What the painters share while the store is built at one device pixel
-// ratio: the SVG art, parsed once; the sprite stamps for recurring shapes; and
+// ratio: where the SVG art lies; the sprite stamps for recurring shapes; and
 // the blank card every face and back starts from.
 class ArtKit {
 public:
@@ -21,11 +20,16 @@ public:
 
     qreal ratio() const { return devicePixelRatio; }
 
+    // Each SVG picture serves one card, so it is parsed when that card is
+    // painted and dropped with it: a parsed document and the outlines its
+    // drawing caches outweigh the finished card many times, and holding them
+    // all at once would leave the heap that much bigger for the whole run.
+
     // Upper half of a court figure, face 11 Jack, 12 Queen, 13 King.
-    QSvgRenderer& court(int suit, int face) const;
-    QSvgRenderer& aceOfSpades() const;
+    std::unique_ptr<QSvgRenderer> court(int suit, int face) const;
+    std::unique_ptr<QSvgRenderer> aceOfSpades() const;
     // The picture of back n, or nullptr for the woven patterns drawn in code.
-    QSvgRenderer* backMotif(int n) const;
+    std::unique_ptr<QSvgRenderer> backMotif(int n) const;
 
     ArtStamps& stamps() const { return stampCache; }
 
@@ -34,9 +38,6 @@ public:
 
 private:
     qreal devicePixelRatio;
-    std::array<std::unique_ptr<QSvgRenderer>, 12> courts;
-    std::array<std::unique_ptr<QSvgRenderer>, 12> backs;
-    std::unique_ptr<QSvgRenderer> ace;
     mutable ArtStamps stampCache;
     QImage blank;
 };

@@ -23,7 +23,7 @@ QImage paintBackPicture(const ArtKit& art, int n) {
         edge.addRoundedRect(kDesign, 2, 2);
         p.save();
         p.setClipPath(edge);
-        if (QSvgRenderer* motif = art.backMotif(n))
+        if (const std::unique_ptr<QSvgRenderer> motif = art.backMotif(n))
             motif->render(&p, kDesign);
         else if (n == 1)
             paintLatticeBack(p, kDesign);

@@ -19,8 +19,8 @@ constexpr QPointF kLowerHalfTopLeft(12, 48);
 
 // The upper half in its own coordinates: the figure and, beside its head, the
 // suit, which says whose court this is even when only a corner shows.
-void paintHalf(QPainter& p, const ArtKit& art, int suit, int face) {
-    art.court(suit, face).render(&p, QRectF(QPointF(0, 0), kUpperHalf.size()));
+void paintHalf(QPainter& p, const ArtKit& art, QSvgRenderer& figure, int suit) {
+    figure.render(&p, QRectF(QPointF(0, 0), kUpperHalf.size()));
     paintSuit(p, art.stamps(), suit, QPointF(5.5, 6), 8);
 }
 
@@ -32,6 +32,7 @@ bool isWhole(qreal v) {
 
 void paintCourtFigure(QPainter& p, const ArtKit& art, int suit, int face) {
     const qreal r = art.ratio();
+    const std::unique_ptr<QSvgRenderer> figure = art.court(suit, face);
     if (isWhole(kUpperHalf.left() * r) && isWhole(kUpperHalf.top() * r) &&
         isWhole(kUpperHalf.width() * r) && isWhole(kUpperHalf.height() * r)) {
         // The half falls on whole device pixels: paint it once, and the lower
@@ -43,7 +44,7 @@ void paintCourtFigure(QPainter& p, const ArtKit& art, int suit, int face) {
         {
             QPainter hp(&half);
             prepareArtPainter(hp);
-            paintHalf(hp, art, suit, face);
+            paintHalf(hp, art, *figure, suit);
         }
         p.drawImage(kUpperHalf.topLeft(), half);
         p.drawImage(kLowerHalfTopLeft, half.mirrored(true, true));
@@ -56,7 +57,7 @@ void paintCourtFigure(QPainter& p, const ArtKit& art, int suit, int face) {
             }
             p.translate(kUpperHalf.topLeft());
             p.setClipRect(QRectF(QPointF(0, 0), kUpperHalf.size()));
-            paintHalf(p, art, suit, face);
+            paintHalf(p, art, *figure, suit);
             p.restore();
         }
     }

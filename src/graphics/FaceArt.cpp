@@ -120,7 +120,7 @@ void paintPips(QPainter& p, ArtStamps& stamps, int suit, int face) {
 void paintAce(QPainter& p, const ArtKit& art, int suit) {
     if (suit == 4) {
         // The ace of spades carries the deck's decoration.
-        art.aceOfSpades().render(&p, QRectF(9.5, 12, 52, 72));
+        art.aceOfSpades()->render(&p, QRectF(9.5, 12, 52, 72));
         return;
     }
     paintSuit(p, art.stamps(), suit, kCardCentre, 30);

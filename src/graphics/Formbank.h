@@ -48,9 +48,11 @@ public:
     static QImage programIconImage(int size);
     static QIcon programIcon();
 
-    // Faces and backs are painted on their first use, so the empty table (which
-    // needs only the markers) appears at once; the main window calls this
-    // right after its first paint, so no click ever waits for the art.
+    // Faces are painted on their first use, so the empty table (which needs
+    // only the markers) appears at once; the main window calls this right
+    // after its first paint, with the back of the chosen deck, so no click
+    // ever waits for the art. A back is painted when first asked for: the
+    // table shows one, and the other eleven only ever appear in the chooser.
     void paintCards() const;
 
 private:
@@ -63,7 +65,7 @@ private:
     // Faces 0..51, backs 52..63, markers 64..66; sized once, so references
     // handed out stay valid when the faces and backs are filled in.
     mutable std::vector<QImage> pictures;
-    mutable bool cardsPainted = false;
+    mutable bool facesPainted = false;
 };
 
 // The table's green: the playing panel, the markers' ground and every card

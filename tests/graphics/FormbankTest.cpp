@@ -3,6 +3,8 @@
 #include "Formbank.h"
 #include "LogicalPixels.h"
 
+#include <QIcon>
+#include <QPixmap>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -142,4 +144,18 @@ TEST(Formbank, DoubleRatioIsDrawnSharpNotEnlarged) {
                         king.pixel(x + 1, y + 1) != c;
         }
     EXPECT_GT(detailed, 400);
+}
+
+TEST(Formbank, ProgramIconOffersTheUsualSizesEachPaintedAtItsOwnSize) {
+    // The window system copies every size the icon offers; a size offered but
+    // blank or scaled from another would only show in a task switcher.
+    const QIcon icon = TBankForm::programIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(256, 256)));
+    for (const QSize& size : sizes) {
+        SCOPED_TRACE(size.width());
+        const QImage shown =
+            icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        EXPECT_EQ(shown, TBankForm::programIconImage(size.width()));
+    }
 }
