@@ -213,7 +213,7 @@ TEST_F(TableTest, EmptyStockAndWasteThenTheTableDoesNothing) {
     deal();
     game->N131Click();
     // Pair every stock card away with a pyramid card, keeping the apex.
-    for (int i = 0; i < 24; ++i) {
+    const auto turnAndPair = [this] {
         for (int n = 2; n <= 28; ++n) // Kings in the pyramid go first
             if (place(n) == plOpen && st().cards[n].rank == kKingRank)
                 game->ImageClick(n);
@@ -221,16 +221,22 @@ TEST_F(TableTest, EmptyStockAndWasteThenTheTableDoesNothing) {
         const int w = game->openWasteCard();
         if (st().cards[w].rank == kKingRank) {
             game->ImageClick(w);
-            continue;
+            return;
         }
         for (int n = 28; n >= 2; --n)
             if (place(n) == plOpen && st().cards[n].rank != kKingRank) {
                 game->ImageClick(w);
                 game->ImageClick(n);
-                break;
+                return;
             }
-    }
+    };
+    for (int i = 0; i < 23; ++i)
+        turnAndPair();
+    play("t m"); // the last one goes back alone, and is paired from a waste of one
+    ASSERT_EQ(st().stockCount, 1);
+    turnAndPair();
     ASSERT_EQ(st().stockCount, 0);
+    ASSERT_EQ(st().wasteCount, 1);
     ASSERT_EQ(game->openWasteCard(), 0) << dump().toStdString();
     const int score = st().clock.score;
     play("m"); // a redeal that returns nothing and costs nothing
@@ -254,4 +260,52 @@ TEST_F(TableTest, EmptyStockAndWasteThenTheTableDoesNothing) {
     host.answers = {false};
     play("m"); // now the place asks for a new game
     EXPECT_EQ(host.asked, std::vector<Question>{Question::NewGame});
+}
+
+// The Game menu and the popup as letters: R both Return items enabled, r only
+// one of them, s the popup separator, p Pause, z Reset the score and its
+// separator, z? only one of those two.
+QString menus(const MenuState& m) {
+    QString out;
+    if (m.menurozdEnabled || m.popmenurozdEnabled)
+        out += m.menurozdEnabled && m.popmenurozdEnabled ? u'R' : u'r';
+    if (m.peretminusVisible)
+        out += u's';
+    if (m.menupauseEnabled)
+        out += u'p';
+    if (m.menupscoreVisible || m.menunilscoreVisible)
+        out += m.menupscoreVisible && m.menunilscoreVisible ? QStringLiteral("z")
+                                                            : QStringLiteral("z?");
+    return out;
+}
+
+TEST_F(TableTest, MenusFollowTheDealTheStockAndTheCasinoPasses) {
+    const struct {
+        ScoreMode mode;
+        int drawThree;
+        const char* script; // steps, each followed by the menus it leaves
+    } cases[] = {
+        {smCasino, 0, "deal:spz t:spz t*23:spz F2:spz t:spz"},
+        {smCasino, 1,
+         "deal:pz t:Rspz t*7:Rspz F4:pz t:Rspz t*7:Rspz F4:pz t:pz t*7:pz F2:pz t:Rspz"},
+        {smStandard, 1, "deal:spz t:Rspz F4:spz t:Rspz m:spz"},
+        {smNone, 0, "deal:spz t:Rspz F4:spz"},
+    };
+    for (const auto& c : cases) {
+        game = std::make_unique<Game>(testBank(), host, [this] { return timeOfDay; });
+        game->setScoreMode(c.mode);
+        game->setDrawThree(c.drawThree);
+        game->setShowDialog(false);
+        EXPECT_EQ(menus(scene().menu), QStringLiteral("s")) << "before the first deal";
+        for (const QString& step : QString::fromLatin1(c.script).split(u' ')) {
+            const QStringList parts = step.split(u':');
+            if (parts[0] == u"deal" || parts[0] == u"F2")
+                deal();
+            else
+                play(parts[0]);
+            EXPECT_EQ(menus(scene().menu), parts[1])
+                << "mode " << c.mode << " drawThree " << c.drawThree << " after "
+                << parts[0].toStdString();
+        }
+    }
 }

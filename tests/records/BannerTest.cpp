@@ -79,6 +79,17 @@ TEST(BannerTest, TheResultLineIsAButtonRaisedOnlyUnderThePointer) {
         EXPECT_EQ(banner.Bevel3->frameShadow(), QFrame::Raised);
     }));
 
+    // Closed by a key with the button held down: the next banner starts raised.
+    EXPECT_FALSE(whileShown(banner, 1, [&] {
+        pointTo(line, middle);
+        QTest::mousePress(line, Qt::LeftButton, {}, middle);
+        QTest::keyClick(&banner, Qt::Key_Escape);
+    }));
+    whileShown(banner, 1, [&] {
+        pointTo(line, middle);
+        EXPECT_EQ(banner.Bevel3->frameShadow(), QFrame::Raised);
+    });
+
     // The pointer's screen position, as the poll reads it: the edges are outside.
     whileShown(banner, 1, [&] {
         const QPoint origin = line->mapToGlobal(QPoint(0, 0));
