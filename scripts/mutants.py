@@ -118,16 +118,38 @@ def draw_order(site, seed):
     return hashlib.sha256(key.encode()).hexdigest()
 
 
+def mutated(site, line):
+    _, _, column, length, new, _ = site
+    if new is None:
+        return re.sub(r"\S.*", "{}", line, count=1)
+    return line[:column] + new + line[column + length :]
+
+
 def apply(site):
-    path, number, column, length, new, _ = site
+    path, number = site[0], site[1]
     lines = path.read_text(encoding="utf-8").split("\n")
     line = lines[number - 1]
-    if new is None:
-        lines[number - 1] = re.sub(r"\S.*", "{}", line, count=1)
-    else:
-        lines[number - 1] = line[:column] + new + line[column + length :]
+    lines[number - 1] = mutated(site, line)
     path.write_text("\n".join(lines), encoding="utf-8")
     return line.strip(), lines[number - 1].strip()
+
+
+def survivors_of(log):
+    """The mutants an earlier run on the same sources reported as surviving:
+    file and line, fault, and the line as mutated."""
+    found = set()
+    pattern = re.compile(r"SURVIVED\s+\d+ s\s+(\S+) \[(\S+)\] (.*)$")
+    for line in Path(log).read_text(encoding="utf-8", errors="replace").splitlines():
+        m = pattern.search(line)
+        if m:
+            found.add((m.group(1), m.group(2), m.group(3).strip()))
+    return found
+
+
+def identity(site):
+    path, number = site[0], site[1]
+    line = path.read_text(encoding="utf-8").split("\n")[number - 1]
+    return (f"{path.relative_to(ROOT)}:{number}", site[5], mutated(site, line).strip())
 
 
 def test_programs(build, exclude):
@@ -155,6 +177,9 @@ def main():
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--count", type=int, default=60)
     parser.add_argument("--build", default="build-mutants")
+    parser.add_argument("--survivors-of", metavar="LOG",
+                        help="run only the mutants that survived in this earlier log of the same "
+                             "sources: once tests have only been added, the rest stay killed")
     parser.add_argument("--exclude", default="Packaging",
                         help="ctest -E regex of tests that cannot see the sources")
     args = parser.parse_args()
@@ -184,6 +209,10 @@ def main():
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("stopped"))
     candidates = sites(args.folders)
     candidates.sort(key=lambda site: draw_order(site, args.seed))
+    if args.survivors_of:
+        wanted = survivors_of(args.survivors_of)
+        candidates = [site for site in candidates if identity(site) in wanted]
+        args.count = len(candidates)
     originals = {}
     killed, survivors, tried = 0, [], 0
     try:

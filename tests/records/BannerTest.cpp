@@ -88,6 +88,8 @@ TEST(BannerTest, TheResultLineIsAButtonRaisedOnlyUnderThePointer) {
     whileShown(banner, 1, [&] {
         pointTo(line, middle);
         EXPECT_EQ(banner.Bevel3->frameShadow(), QFrame::Raised);
+        const QImage shown = banner.grab().toImage();
+        EXPECT_EQ(shown.pixelColor(shown.width() / 2, 2), QColor(192, 192, 192)) << "silver";
     });
 
     // The pointer's screen position, as the poll reads it: the edges are outside.

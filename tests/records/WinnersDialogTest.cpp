@@ -96,10 +96,11 @@ TEST(WinnersDialogTest, SwitchingTabsShowsThatTable) {
         EXPECT_EQ(d.row(1), "Best five | Score");
         EXPECT_EQ(d.row(2), "Di | 300");
         EXPECT_EQ(d.form.Panelcapt->text(), "Best score");
-        // Row under row inside the dialog, which stands centred over its owner.
+        // Row under row above the tabs, in a dialog of fixed size centred over its owner.
         for (int r = 2; r <= 6; ++r)
             EXPECT_GT(d.form.nameRow(r)->y(), d.form.nameRow(r - 1)->geometry().bottom()) << r;
-        EXPECT_TRUE(d.form.rect().contains(d.form.valueRow(6)->geometry()));
+        EXPECT_TRUE(d.form.rect().contains(d.form.Tabrez->geometry()));
+        EXPECT_EQ(d.form.minimumSize(), d.form.maximumSize()) << "closed round its rows";
         const QPoint offCentre = d.form.frameGeometry().center() - QPoint(320, 240);
         EXPECT_LE(offCentre.manhattanLength(), 4) << offCentre.x() << "," << offCentre.y();
     });
