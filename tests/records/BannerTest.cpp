@@ -90,6 +90,7 @@ TEST(BannerTest, TheResultLineIsAButtonRaisedOnlyUnderThePointer) {
         EXPECT_EQ(banner.Bevel3->frameShadow(), QFrame::Raised);
         const QImage shown = banner.grab().toImage();
         EXPECT_EQ(shown.pixelColor(shown.width() / 2, 2), QColor(192, 192, 192)) << "silver";
+        EXPECT_EQ(banner.minimumSize(), banner.maximumSize()) << "not to be resized";
     });
 
     // The pointer's screen position, as the poll reads it: the edges are outside.
