@@ -103,6 +103,7 @@ TEST(WinnersDialogTest, SwitchingTabsShowsThatTable) {
         for (int r = 2; r <= 6; ++r)
             EXPECT_GT(d.form.nameRow(r)->y(), d.form.nameRow(r - 1)->geometry().bottom()) << r;
         EXPECT_TRUE(d.form.rect().contains(d.form.Tabrez->geometry()));
+        EXPECT_EQ(d.form.valueRow(2)->alignment(), Qt::AlignCenter) << "values in mid-column";
         EXPECT_EQ(d.form.minimumSize(), d.form.maximumSize()) << "closed round its rows";
         const QPoint offCentre = d.form.frameGeometry().center() - QPoint(320, 240);
         EXPECT_LE(offCentre.manhattanLength(), 4) << offCentre.x() << "," << offCentre.y();
