@@ -1,10 +1,12 @@
 #include "ApplicationTitle.h"
 #include "Form1.h"
+#include "HeapReuse.h"
 #include "Windows.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    keepFreedMemoryForCards();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zarvek"));
     QApplication::setOrganizationName(QStringLiteral("Velmoran"));
