@@ -22,7 +22,6 @@ void TForm1::readscore() {
         if (best) {
             FormEnter->frmshow(r.top(), r.left(), r.height(), r.width());
             const QString name = FormEnter->getentername();
-            Formwin->firstcreate();
             Formwin->newwinner(k, clock.score, clock.gameSeconds, name);
         }
         Formwin->showpage(language, k + 1, r.top(), r.left(), r.height(), r.width());
