@@ -5,27 +5,20 @@
 // click a move of its own (each turn, each redeal) and prunes nothing.
 
 #include "Game.h"
-#include "Problem.h"
+#include "Geometry.h"
 
-#include <cstring>
 #include <optional>
-#include <string_view>
+#include <string>
 #include <unordered_set>
+#include <vector>
 
 struct PlainTable {
     std::array<int, 53> values{}; // pair values by card number
     std::uint32_t removed = 0;    // bit n - 1: pyramid card n is gone
-    // Stock then waste, card numbers: the stock's top is entry stockCount - 1,
-    // the open waste card the last entry.
-    std::array<char, 24> talon{};
-    int stockCount = 0;
-    int wasteCount = 0;
+    std::string stock, waste;     // card numbers as chars, the tops last
     int pass = 1;
     int draw = 1;
     int passes = 0; // 0: no limit
-
-    char* waste() { return talon.data() + stockCount; }
-    int talonCount() const { return stockCount + wasteCount; }
 };
 
 inline PlainTable plainTableOf(const GameState& s) {
@@ -36,10 +29,10 @@ inline PlainTable plainTableOf(const GameState& s) {
             t.removed |= 1u << (n - 1);
     }
     for (int i = 1; i <= s.stockCount; ++i)
-        t.talon[t.stockCount++] = char(s.stock[i]);
+        t.stock += char(s.stock[i]);
     for (int i = 1; i <= s.wasteCount; ++i)
         if (s.waste[i] != 0)
-            t.talon[t.stockCount + t.wasteCount++] = char(s.waste[i]);
+            t.waste += char(s.waste[i]);
     t.draw = s.drawThree ? 3 : 1;
     if (s.clock.scoreMode == smCasino) {
         t.passes = s.drawThree ? 3 : 1;
@@ -50,11 +43,10 @@ inline PlainTable plainTableOf(const GameState& s) {
 
 class PlainSearch {
 public:
-    // Whether some sequence of clicks clears the pyramid (`line` then holds
-    // it), or nothing when more than `budget` positions would be needed.
+    // Whether some sequence of clicks clears the pyramid, or nothing when
+    // more than `budget` positions would be needed to tell.
     std::optional<bool> solve(const PlainTable& t, std::size_t budget) {
         seen.clear();
-        line.clear();
         limit = budget;
         try {
             return visit(t);
@@ -62,114 +54,64 @@ public:
             return std::nullopt;
         }
     }
-    Line line;
 
 private:
-    bool isFree(const PlainTable& t, int n) const {
-        if (t.removed >> (n - 1) & 1)
-            return false;
-        const int row = pyramidRow(n);
-        return row == 7 || ((t.removed >> (n + row - 1) & 1) && (t.removed >> (n + row) & 1));
-    }
-
-    // The whole table in 32 bytes: what is gone, the stock, the waste and,
-    // when passes are limited, the pass.
-    using Key = std::array<char, 32>;
-    struct KeyHash {
-        std::size_t operator()(const Key& k) const {
-            return std::hash<std::string_view>()(std::string_view(k.data(), k.size()));
-        }
-    };
-
-    Key keyOf(const PlainTable& t) const {
-        Key key{};
-        std::memcpy(key.data(), &t.removed, 4);
-        key[4] = char(t.stockCount);
-        key[5] = char(t.passes != 0 ? t.pass : 0);
-        std::copy(t.talon.begin(), t.talon.begin() + t.talonCount(), key.begin() + 6);
-        return key;
-    }
-
-    bool attempt(const PlainTable& t, std::initializer_list<int> clicks) {
-        line.insert(line.end(), clicks);
-        if (visit(t))
-            return true;
-        line.resize(line.size() - clicks.size());
-        return false;
+    static PlainTable without(PlainTable t, int card) {
+        t.removed |= 1u << (card - 1);
+        return t;
     }
 
     bool visit(const PlainTable& t) {
         if (t.removed & 1u) // the apex is gone: won
             return true;
-        if (!seen.insert(keyOf(t)).second)
+        const int pass = t.passes != 0 ? t.pass : 0;
+        if (!seen.insert(std::to_string(t.removed) + '|' + t.stock + '|' + t.waste + char(pass))
+                 .second)
             return false;
         if (seen.size() > limit)
             throw seen.size();
-        std::array<int, 28> free{};
-        int freeCount = 0;
-        for (int n = 1; n <= kPyramidCount; ++n)
-            if (isFree(t, n))
-                free[std::size_t(freeCount++)] = n;
-        for (int i = 0; i < freeCount; ++i) {
-            const int a = free[std::size_t(i)];
-            PlainTable next = t;
-            if (t.values[a] == 13) {
-                next.removed |= 1u << (a - 1);
-                if (attempt(next, {a}))
-                    return true;
-                continue;
-            }
-            for (int j = i + 1; j < freeCount; ++j) {
-                const int b = free[std::size_t(j)];
-                if (t.values[a] + t.values[b] != 13)
-                    continue;
-                next = t;
-                next.removed |= (1u << (a - 1)) | (1u << (b - 1));
-                if (attempt(next, {a, b}))
-                    return true;
-            }
+        std::vector<int> free;
+        for (int n = 1; n <= kPyramidCount; ++n) {
+            const Covering c = coveringCards(n);
+            const auto gone = [&t](int card) { return (t.removed >> (card - 1) & 1) != 0; };
+            if (!gone(n) && (pyramidRow(n) == 7 || (gone(c.left) && gone(c.right))))
+                free.push_back(n);
         }
-        if (t.wasteCount > 0) {
-            const int w = t.talon[std::size_t(t.talonCount() - 1)];
-            PlainTable next = t;
-            --next.wasteCount;
-            if (t.values[w] == 13 && attempt(next, {w}))
+        for (std::size_t i = 0; i < free.size(); ++i) {
+            const int a = free[i];
+            if (t.values[a] == 13 && visit(without(t, a)))
                 return true;
-            for (int i = 0; i < freeCount; ++i) {
-                const int a = free[std::size_t(i)];
-                if (t.values[a] + t.values[w] != 13)
-                    continue;
-                PlainTable paired = next;
-                paired.removed |= 1u << (a - 1);
-                if (attempt(paired, {w, a}))
+            for (std::size_t j = i + 1; j < free.size(); ++j)
+                if (t.values[a] + t.values[free[j]] == 13 && visit(without(without(t, a), free[j])))
                     return true;
-            }
         }
         PlainTable next = t;
-        if (t.stockCount > 0) {
-            // Turning moves the stock's top cards onto the waste: in the list,
-            // the boundary moves and the turned cards reverse.
-            const int n = std::min(t.draw, t.stockCount);
-            std::array<char, 24> turned{};
-            for (int k = 0; k < n; ++k)
-                turned[std::size_t(k)] = t.talon[std::size_t(t.stockCount - 1 - k)];
-            std::copy(t.talon.begin() + t.stockCount, t.talon.begin() + t.talonCount(),
-                      next.talon.begin() + t.stockCount - n);
-            std::copy(turned.begin(), turned.begin() + n, next.talon.begin() + t.talonCount() - n);
-            next.stockCount -= n;
-            next.wasteCount += n;
-            return attempt(next, {kStockPlace});
+        if (!t.waste.empty()) {
+            const int w = t.waste.back();
+            next.waste.pop_back();
+            if (t.values[w] == 13 && visit(next))
+                return true;
+            for (int a : free)
+                if (t.values[a] + t.values[w] == 13 && visit(without(next, a)))
+                    return true;
+            next = t;
         }
-        if (t.wasteCount == 0 || (t.passes != 0 && t.pass >= t.passes))
+        if (!t.stock.empty()) {
+            for (int k = 0; k < t.draw && !next.stock.empty(); ++k) {
+                next.waste += next.stock.back();
+                next.stock.pop_back();
+            }
+            return visit(next);
+        }
+        if (t.waste.empty() || (t.passes != 0 && t.pass >= t.passes))
             return false;
         // A redeal: the waste, turned over, becomes the stock.
-        std::reverse(next.talon.begin(), next.talon.begin() + t.wasteCount);
-        next.stockCount = t.wasteCount;
-        next.wasteCount = 0;
+        next.stock.assign(t.waste.rbegin(), t.waste.rend());
+        next.waste.clear();
         ++next.pass;
-        return attempt(next, {kStockPlace});
+        return visit(next);
     }
 
-    std::unordered_set<Key, KeyHash> seen;
+    std::unordered_set<std::string> seen;
     std::size_t limit = 0;
 };

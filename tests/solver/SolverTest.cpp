@@ -13,14 +13,13 @@ namespace {
 struct Mode {
     int scoreMode;
     int drawThree;
+    std::string name() const {
+        return "score mode " + std::to_string(scoreMode) + ", three cards " +
+               std::to_string(drawThree);
+    }
 };
 const Mode kModes[] = {{smCasino, 0},   {smCasino, 1}, {smStandard, 0},
                        {smStandard, 1}, {smNone, 0},   {smNone, 1}};
-
-std::string nameOf(const Mode& m) {
-    return "score mode " + std::to_string(m.scoreMode) + ", three cards " +
-           std::to_string(m.drawThree);
-}
 
 // A click on the stock place hits the stock's top card while there is one.
 void clickStockPlace(Game& game) {
@@ -74,6 +73,8 @@ void wander(Game& game, std::mt19937& rng, int steps) {
         game.ImageClick(s.selectedCard);
 }
 
+constexpr int kCompared = 12;
+
 class SolverTest : public TableTest {
 protected:
     void start(const Mode& m, quint32 ms) {
@@ -87,29 +88,23 @@ protected:
     }
 
     // Checks the solver's answer for the table as it stands: against the plain
-    // search while `compared` is short of its quota, and a winning line by
-    // replaying it through the game's own handlers.
-    void check(const Solution& found, bool compare, int& compared);
+    // search (which gives up on the few positions that would take it long)
+    // while `compared` is short of its quota, and a winning line by replaying
+    // it through the game's own handlers.
+    void check(const Solution& found, int& compared) {
+        if (compared < kCompared) {
+            if (const auto verdict = PlainSearch().solve(plainTableOf(st()), 60'000)) {
+                ASSERT_EQ(found.winnable, *verdict);
+                ++compared;
+            }
+        }
+        if (found.winnable) {
+            ASSERT_EQ(replay(*game, host, found.line), "");
+        }
+    }
 };
 
 } // namespace
-
-// The plain search gives up on the few positions that would take it long.
-constexpr std::size_t kPlainBudget = 60'000;
-constexpr int kCompared = 12;
-
-void SolverTest::check(const Solution& found, bool compare, int& compared) {
-    if (compare && compared < kCompared) {
-        PlainSearch plain;
-        if (const auto verdict = plain.solve(plainTableOf(st()), kPlainBudget)) {
-            ASSERT_EQ(found.winnable, *verdict);
-            ++compared;
-        }
-    }
-    if (found.winnable) {
-        ASSERT_EQ(replay(*game, host, found.line), "");
-    }
-}
 
 TEST_F(SolverTest, FreshDealsWinAsFoundAndAgreeWithThePlainSearch) {
     std::mt19937 rng(20240610);
@@ -119,19 +114,19 @@ TEST_F(SolverTest, FreshDealsWinAsFoundAndAgreeWithThePlainSearch) {
         for (int deal = 0; deal < 120; ++deal) {
             const auto ms = quint32(rng() % 86'400'000u);
             start(m, ms);
-            SCOPED_TRACE(nameOf(m) + ", ms " + std::to_string(ms));
+            SCOPED_TRACE(m.name() + ", ms " + std::to_string(ms));
             const Problem problem = problemOf(st());
             ASSERT_EQ(problem, dealtAt(ms, rulesOf(m.scoreMode, m.drawThree)));
             const Solution found = solve(problem);
             won += found.winnable ? 1 : 0;
-            check(found, deal < 80, compared);
+            check(found, compared);
             if (HasFatalFailure())
                 return;
         }
         // Every mode has both outcomes among this many deals.
-        EXPECT_GT(won, 0) << nameOf(m);
-        EXPECT_LT(won, 120) << nameOf(m);
-        EXPECT_EQ(compared, kCompared) << nameOf(m);
+        EXPECT_GT(won, 0) << m.name();
+        EXPECT_LT(won, 120) << m.name();
+        EXPECT_EQ(compared, kCompared) << m.name();
     }
 }
 
@@ -144,12 +139,12 @@ TEST_F(SolverTest, PositionsInTheMiddleOfAGameWinAsFound) {
             wander(*game, rng, int(rng() % 120));
             if (!st().gameRunning)
                 continue;
-            SCOPED_TRACE(nameOf(m) + "\n" + dump().toStdString());
-            check(solve(problemOf(st())), deal < 80, compared);
+            SCOPED_TRACE(m.name() + "\n" + dump().toStdString());
+            check(solve(problemOf(st())), compared);
             if (HasFatalFailure())
                 return;
         }
-        EXPECT_EQ(compared, kCompared) << nameOf(m);
+        EXPECT_EQ(compared, kCompared) << m.name();
     }
 }
 
