@@ -81,14 +81,6 @@ TEST_F(TableTest, ThreeCardFansCollapseAndOpenTheCardBeneath) {
     play("50 24");
     EXPECT_EQ(place(50), plDiscarded);
     EXPECT_EQ(game->openWasteCard(), 51);
-
-    // What was paired away never comes back.
-    play("F4");
-    EXPECT_EQ(st().stockCount, 20);
-    for (int c : {47, 48, 49, 50})
-        EXPECT_EQ(place(c), plDiscarded);
-    EXPECT_EQ(st().stock[20], 52);
-    EXPECT_EQ(st().stock[19], 51);
 }
 
 TEST_F(TableTest, ShortFanAfterARedealOfTwentyThreeCards) {
@@ -133,56 +125,28 @@ TEST_F(TableTest, RedealCostCarriesOverAllRedealsOfAGame) {
     EXPECT_EQ(before - st().clock.score, 420);
 }
 
-TEST_F(TableTest, CasinoOneCardHasOnePassThenOffersANewDeal) {
-    deal();
-    play("t*24");
-    EXPECT_EQ(scene().imagenew.cacheKey(), testBank().Imkrest().cacheKey());
-    EXPECT_FALSE(scene().menu.menurozdEnabled);
-    const QString before = dump();
-    host.answers = {false, false};
-    play("m t");
-    EXPECT_EQ(host.asked,
-              (std::vector<Question>{Question::CasinoNewDeal, Question::CasinoNewDeal}));
-    EXPECT_EQ(dump(), before);
+TEST_F(TableTest, CasinoOffersANewDealOnceItsPassesAreUsedUp) {
+    for (int drawThree : {0, 1}) {
+        SCOPED_TRACE(drawThree);
+        game = std::make_unique<Game>(testBank(), host, [this] { return timeOfDay; });
+        game->setDrawThree(drawThree);
+        deal();
+        play(drawThree ? "t*8 F4 t*8 F4 t*8" : "t*24");
+        const QString before = dump();
+        const int score = st().clock.score;
+        host = ScriptedHost();
+        host.answers = {false, false, false};
+        play("m t F4");
+        EXPECT_EQ(host.asked, std::vector<Question>(3, Question::CasinoNewDeal));
+        EXPECT_EQ(dump(), before);
 
-    host.answers = {true};
-    play("m");
-    EXPECT_TRUE(st().gameRunning);
-    EXPECT_EQ(st().stockCount, 24);
-    EXPECT_EQ(st().clock.score, -300);
-}
-
-TEST_F(TableTest, CasinoThreeCardsAllowsTwoRedeals) {
-    game->setDrawThree(1);
-    deal();
-    for (int pass = 1; pass <= 3; ++pass) {
-        SCOPED_TRACE(pass);
-        EXPECT_EQ(st().casinoPass, pass);
-        play("t");
-        EXPECT_EQ(scene().menu.menurozdEnabled, pass < 3);
-        play("t*7");
-        const QImage& marker = pass < 3 ? testBank().impusto() : testBank().Imkrest();
-        EXPECT_EQ(scene().imagenew.cacheKey(), marker.cacheKey());
-        if (pass < 3)
-            play("F4");
-    }
-    host.answers = {false};
-    play("F4");
-    EXPECT_EQ(host.asked.size(), 1u);
-    EXPECT_EQ(st().casinoPass, 3);
-}
-
-TEST_F(TableTest, StandardRedealsWithoutLimit) {
-    game->setScoreMode(smStandard);
-    deal();
-    for (int pass = 1; pass <= 4; ++pass) {
-        play("t*24");
-        EXPECT_EQ(scene().imagenew.cacheKey(), testBank().impusto().cacheKey());
-        play("m"); // the empty stock place redeals
+        host.answers = {true};
+        play("m");
+        EXPECT_TRUE(st().gameRunning);
         EXPECT_EQ(st().stockCount, 24);
-        EXPECT_EQ(scene().imagenew.cacheKey(), testBank().back(2).cacheKey());
+        EXPECT_EQ(st().casinoPass, 1);
+        EXPECT_EQ(st().clock.score, score - ScoreClock::stake(drawThree));
     }
-    EXPECT_TRUE(host.asked.empty());
 }
 
 TEST_F(TableTest, StockPlaceAndTableClicksInEveryState) {
@@ -262,10 +226,12 @@ TEST_F(TableTest, EmptyStockAndWasteThenTheTableDoesNothing) {
     EXPECT_EQ(host.asked, std::vector<Question>{Question::NewGame});
 }
 
-// The Game menu and the popup as letters: R both Return items enabled, r only
-// one of them, s the popup separator, p Pause, z Reset the score and its
-// separator, z? only one of those two.
-QString menus(const MenuState& m) {
+// The Game menu, the popup and the stock place as letters: R both Return
+// items enabled, r only one of them, s the popup separator, p Pause, z Reset
+// the score and its separator, z? only one of those two; then the stock
+// place: b the back, e the empty marker, x the cross.
+QString menus(const Scene& sc) {
+    const MenuState& m = sc.menu;
     QString out;
     if (m.menurozdEnabled || m.popmenurozdEnabled)
         out += m.menurozdEnabled && m.popmenurozdEnabled ? u'R' : u'r';
@@ -276,6 +242,11 @@ QString menus(const MenuState& m) {
     if (m.menupscoreVisible || m.menunilscoreVisible)
         out += m.menupscoreVisible && m.menunilscoreVisible ? QStringLiteral("z")
                                                             : QStringLiteral("z?");
+    const qint64 marker = sc.imagenew.cacheKey();
+    out += marker == testBank().impusto().cacheKey()   ? u'e'
+           : marker == testBank().Imkrest().cacheKey() ? u'x'
+           : marker == testBank().back(2).cacheKey()   ? u'b'
+                                                       : u'?';
     return out;
 }
 
@@ -285,27 +256,29 @@ TEST_F(TableTest, MenusFollowTheDealTheStockAndTheCasinoPasses) {
         int drawThree;
         const char* script; // steps, each followed by the menus it leaves
     } cases[] = {
-        {smCasino, 0, "deal:spz t:spz t*23:spz F2:spz t:spz"},
+        {smCasino, 0, "deal:spzb t:spzb t*23:spzx F2:spzb t:spzb"},
         {smCasino, 1,
-         "deal:pz t:Rspz t*7:Rspz F4:pz t:Rspz t*7:Rspz F4:pz t:pz t*7:pz F2:pz t:Rspz"},
-        {smStandard, 1, "deal:spz t:Rspz F4:spz t:Rspz m:spz"},
-        {smNone, 0, "deal:spz t:Rspz F4:spz"},
+         "deal:pzb t:Rspzb t*7:Rspze F4:pzb t:Rspzb t*7:Rspze F4:pzb t:pzb t*7:pzx F2:pzb "
+         "t:Rspzb"},
+        {smStandard, 1, "deal:spzb t:Rspzb F4:spzb t:Rspzb m:spzb"},
+        // Standard redeals without limit, from the stock place too.
+        {smStandard, 0, "deal:spzb t*24:Rspze m:spzb t*24:Rspze m:spzb t*24:Rspze m:spzb"},
+        {smNone, 0, "deal:spzb t:Rspzb F4:spzb"},
     };
     for (const auto& c : cases) {
         game = std::make_unique<Game>(testBank(), host, [this] { return timeOfDay; });
         game->setScoreMode(c.mode);
         game->setDrawThree(c.drawThree);
         game->setShowDialog(false);
-        EXPECT_EQ(menus(scene().menu), QStringLiteral("s")) << "before the first deal";
+        EXPECT_EQ(menus(scene()), QStringLiteral("se")) << "before the first deal";
         for (const QString& step : QString::fromLatin1(c.script).split(u' ')) {
             const QStringList parts = step.split(u':');
             if (parts[0] == u"deal" || parts[0] == u"F2")
                 deal();
             else
                 play(parts[0]);
-            EXPECT_EQ(menus(scene().menu), parts[1])
-                << "mode " << c.mode << " drawThree " << c.drawThree << " after "
-                << parts[0].toStdString();
+            EXPECT_EQ(menus(scene()), parts[1]) << "mode " << c.mode << " drawThree " << c.drawThree
+                                                << " after " << parts[0].toStdString();
         }
     }
 }
