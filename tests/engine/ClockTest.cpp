@@ -39,41 +39,6 @@ TEST_F(TableTest, StandardKeepsNoClockAndNoneShowsNoScore) {
     EXPECT_EQ(none.state().clock.score, -151);
 }
 
-TEST_F(TableTest, KeptScoreCarriesAWonGameIntoTheNext) {
-    // Four Kings in the stock, so all 52 cards can go: 28 removals of 13.
-    deal({{52, "Kh"}, {51, "Kd"}, {50, "Kc"}, {49, "Ks"}});
-    game->N131Click();
-    int pyramidPairs = 0;
-    for (int guard = 0; guard < 200 && st().gameRunning; ++guard) {
-        std::vector<int> open;
-        for (int n = 28; n >= 2; --n)
-            if (place(n) == plOpen)
-                open.push_back(n);
-        const int w = game->openWasteCard();
-        if (w && st().cards[w].rank == kKingRank) {
-            game->ImageClick(w);
-        } else if (pyramidPairs < 4 && open.size() >= 2) {
-            game->ImageClick(open[0]);
-            game->ImageClick(open[1]);
-            ++pyramidPairs;
-        } else if (w && !open.empty()) {
-            game->ImageClick(w);
-            game->ImageClick(open[0]);
-        } else if (w && place(1) == plOpen) {
-            game->ImageClick(w);
-            game->ImageClick(1);
-        } else {
-            game->PanelMainClick();
-        }
-    }
-    ASSERT_FALSE(st().gameRunning) << dump().toStdString();
-    EXPECT_EQ(scene().panels[2], "$ 214");
-    EXPECT_EQ(host.readscoreCalls, 1);
-    deal(); // no question after a win
-    EXPECT_TRUE(host.asked.empty());
-    EXPECT_EQ(scene().panels[2], "$ 64");
-}
-
 TEST_F(TableTest, PauseHidesEveryFaceButTheDiscardPileAndRestoresThem) {
     for (int mode : {smCasino, smStandard, smNone}) {
         SCOPED_TRACE(mode);

@@ -106,9 +106,13 @@ TEST_F(TableTest, RemovingTheApexWinsWithTheLastPointsCounted) {
     // late its ticks come.
     play("52 29 1 tick*10");
     EXPECT_EQ(dump(), after);
-    play("t"); // but the free table deals the next game, without a question
+    // But the free table deals the next game, without a question, and the
+    // kept score carries the win into it.
+    const int won = st().clock.score;
+    play("t");
     EXPECT_TRUE(st().gameRunning);
     EXPECT_TRUE(host.asked.empty());
+    EXPECT_EQ(st().clock.score, won - ScoreClock::stake(false));
 }
 
 TEST_F(TableTest, TestMenuCommands) {
