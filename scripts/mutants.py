@@ -160,6 +160,23 @@ def test_programs(build, exclude):
                    if "command" in t})
 
 
+def failing_tests(cmd, timeout, build, env):
+    """The tests that fail (or time out) under ctest; a hang of the whole run
+    counts as one failure named HANG."""
+    proc = subprocess.Popen(cmd, start_new_session=True, stdout=subprocess.PIPE,
+                            stderr=subprocess.DEVNULL, cwd=build, env=env, text=True)
+    try:
+        out, _ = proc.communicate(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        os.killpg(proc.pid, signal.SIGKILL)
+        proc.communicate()
+        return ["HANG"]
+    tail = out.split("The following tests FAILED:", 1)
+    if len(tail) < 2:
+        return [] if proc.returncode == 0 else ["UNKNOWN"]
+    return re.findall(r"^\s*\d+ - (\S+) \(", tail[1], re.M)
+
+
 def run(cmd, timeout, **kw):
     proc = subprocess.Popen(cmd, start_new_session=True, stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL, **kw)
@@ -180,6 +197,9 @@ def main():
     parser.add_argument("--survivors-of", metavar="LOG",
                         help="run only the mutants that survived in this earlier log of the same "
                              "sources: once tests have only been added, the rest stay killed")
+    parser.add_argument("--matrix", action="store_true",
+                        help="run every test on each mutant and name the ones that fail, to see "
+                             "which tests catch faults no other test catches")
     parser.add_argument("--exclude", default="Packaging",
                         help="ctest -E regex of tests that cannot see the sources")
     args = parser.parse_args()
@@ -192,7 +212,9 @@ def main():
                         "-DCMAKE_BUILD_TYPE=Release", "-DCMAKE_EXE_LINKER_FLAGS=-fuse-ld=lld",
                         "-DCMAKE_SHARED_LINKER_FLAGS=-fuse-ld=lld"], check=True,
                        stdout=subprocess.DEVNULL)
-    test = ["ctest", "-j2", "-E", args.exclude, "--stop-on-failure"]
+    test = ["ctest", "-j2", "-E", args.exclude]
+    if not args.matrix:
+        test.append("--stop-on-failure")
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     make = ["cmake", "--build", build, "-j2"]
     if run(make, 3600) != 0:
@@ -227,14 +249,19 @@ def main():
             built = run(make, 1800) == 0
             if built:
                 tried += 1
-                verdict = run(test, limit, cwd=build, env=env)
-                caught = verdict != 0
+                if args.matrix:
+                    failing = failing_tests(test + ["--timeout", str(limit)], limit * 2, build, env)
+                    caught = failing != []
+                else:
+                    caught = run(test, limit, cwd=build, env=env) != 0
                 killed += caught
                 if not caught:
                     survivors.append((where, before, after))
                 label = "killed" if caught else "SURVIVED"
                 took = time.monotonic() - started
                 print(f"{tried:3} {label:8} {took:4.0f} s  {where} [{site[5]}] {after}", flush=True)
+                if args.matrix and caught:
+                    print(f"    by: {' '.join(failing)}", flush=True)
             path.write_text(originals[path], encoding="utf-8")
     finally:
         for path, text in originals.items():
