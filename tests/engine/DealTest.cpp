@@ -28,20 +28,17 @@ TEST(Shuffle, TheTimeOfDayToTheMillisecondGivesTheDeal) {
     EXPECT_NE(shuffledCodes(45296790), codes);
 }
 
-TEST_F(TableTest, DealPlacesFacesStockAndStacking) {
+// Where each card lies and what it shows is checked after every random
+// action by the soak; a deal must also open the right cards and order the
+// stock and the pictures.
+TEST_F(TableTest, DealOpensTheBottomRowAndOrdersStockAndStacking) {
     deal();
     std::set<std::pair<int, int>> seen;
     for (int n = 1; n <= 52; ++n) {
         const Card& c = st().cards[n];
         seen.insert({c.suit, c.rank});
-        EXPECT_EQ(scene().cards[n].pos, st().slots[n <= 28 ? n : 0]) << n;
-        EXPECT_EQ(c.place, n <= 21 ? plCovered : n <= 28 ? plOpen : plStock) << n;
         EXPECT_EQ(scene().cards[n].cursor, n <= 21 ? kDefaultCursor : kHandCursorNumber) << n;
         EXPECT_EQ(c.faceUp, n <= 28) << n;
-        EXPECT_EQ(
-            scene().cards[n].image.pixel(35, 48),
-            (n <= 28 ? testBank().imageOfMD(c.suit, c.rank) : testBank().back(2)).pixel(35, 48))
-            << n;
     }
     EXPECT_EQ(seen.size(), 52u);
     ASSERT_EQ(st().stockCount, 24);
