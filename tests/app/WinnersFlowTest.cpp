@@ -25,13 +25,15 @@ TEST_F(WindowTest, AWonGameEntersTheTableUnderTheWinnersName) {
         EXPECT_FALSE(Form1->TimerGame.isActive());
         seconds = game().state().clock.gameSeconds;
         timePanel = panel(0);
-        for (int i = 0; i < 20; ++i)
+        for (int i = 0; i < 20; ++i) {
             Form1->TimerGameTimer();
+            EXPECT_FALSE(Form1->TimerGame.isActive()) << "started again by tick " << i;
+        }
     });
     clearPyramid(game(), [this](int n) { click(card(n)); });
     EXPECT_FALSE(game().state().gameRunning);
     EXPECT_FALSE(Form1->menupause->isEnabled());
-    EXPECT_EQ(card(1)->pos(), QPoint(530, 10));
+    EXPECT_EQ(card(1)->pos(), Form1->Imagelast->pos()) << "the apex on the discard place";
     EXPECT_EQ(game().state().clock.gameSeconds, seconds);
     EXPECT_EQ(panel(0), timePanel);
 
