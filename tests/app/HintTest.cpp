@@ -15,8 +15,7 @@ protected:
     void SetUp() override {}
     // A new run of the program on this store, and its first deal.
     void deal(const QByteArray& stored) {
-        if (Form1)
-            destroyWindows();
+        destroyWindows();
         start(stored);
         // The clock's ticks would charge points while answers are awaited.
         QObject::disconnect(&Form1->TimerGame, nullptr, Form1, nullptr);
@@ -44,7 +43,6 @@ TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
         key(Qt::Key_H);
         ASSERT_TRUE(frameMoved(before, wasVisible)) << "step " << step << "\n"
                                                     << table.toStdString();
-        ASSERT_FALSE(noWin.seen) << "step " << step << "\n" << table.toStdString();
         EXPECT_EQ(game().state().clock.score, score);
         // Only the frame (and a selection it replaced) may differ.
         EXPECT_EQ(game().dump().section(QStringLiteral("selected"), 0, 0),
@@ -64,8 +62,7 @@ TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguage) {
     struct Row {
         QByteArray stored;
         QAction* TForm1::*command;
-        int caption;
-        int text;
+        int caption, text;
     };
     const Row rows[] = {
         {kWinnable, &TForm1::menuwinnable, 231, 233},
@@ -105,5 +102,4 @@ TEST_F(HintTest, TheOptionOffHidesBothCommands) {
     deal(kWinnable + "ShowHint=0\n");
     EXPECT_FALSE(Form1->menuhint->isVisible());
     EXPECT_FALSE(Form1->menuwinnable->isVisible());
-    EXPECT_FALSE(Form1->menupsolve->isVisible());
 }
