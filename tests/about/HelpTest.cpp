@@ -10,14 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <map>
 #include <set>
-
-#include <gtest/gtest.h>
 
 // Failure messages name pages and links as text.
 inline std::ostream& operator<<(std::ostream& os, const QString& s) {

@@ -1,22 +1,12 @@
 #include "WindowFixture.h"
 
 #include "Formbank.h"
-#include "Smena.h"
-#include "enterfrm.h"
-#include "frmopt.h"
-#include "frmvict.h"
-#include "selectlng.h"
-#include "zarvek_win.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
-#include <QStatusBar>
 
 TEST_F(WindowTest, StartsWithAnEmptyTableAndOnlyTheCommandsThatCanAct) {
     EXPECT_EQ(Form1->frameGeometry(), QRect(5, 20, 630, 440)) << "where nothing is stored";
-    for (QWidget* w : std::initializer_list<QWidget*>{Formsmena, FormOptions, Formwin, FormEnter,
-                                                      FormVict, FormSelLang})
-        EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
     EXPECT_FALSE(Form1->menurozd->isEnabled());
     EXPECT_FALSE(Form1->popmenurozd->isEnabled());
     EXPECT_FALSE(Form1->menupause->isEnabled());
