@@ -10,14 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 #include <map>
 #include <set>
-
-#include <gtest/gtest.h>
 
 // Failure messages name pages and links as text.
 inline std::ostream& operator<<(std::ostream& os, const QString& s) {
@@ -26,139 +22,104 @@ inline std::ostream& operator<<(std::ostream& os, const QString& s) {
 
 namespace {
 
-QString read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-std::vector<QString> captures(const QString& text, const char* pattern) {
-    std::vector<QString> found;
-    QRegularExpressionMatchIterator it =
-        QRegularExpression(QString::fromLatin1(pattern)).globalMatch(text);
-    while (it.hasNext())
-        found.push_back(it.next().captured(1));
+std::set<QString> captures(const QString& html, const char* pattern) {
+    std::set<QString> found;
+    for (const QRegularExpressionMatch& m : QRegularExpression(pattern).globalMatch(html))
+        found.insert(m.captured(1));
     return found;
 }
 
-// Every page of the help, by resource path, with its anchors and links.
+// Every page of the help by resource path: its anchors, its links, and
+// whether it has a title.
 struct Page {
-    std::set<QString> anchors;
-    std::vector<QString> links;
+    std::set<QString> anchors, links;
+    bool titled;
 };
 std::map<QString, Page> helpPages() {
     initZarvekResources();
     std::map<QString, Page> pages;
-    QDirIterator it(QStringLiteral(":/help"), {QStringLiteral("*.html")}, QDir::Files,
-                    QDirIterator::Subdirectories);
+    QDirIterator it(":/help", {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString path = it.next();
-        const QString html = read(path);
-        Page& p = pages[path];
-        for (const QString& a : captures(html, R"re(<a\s+name="([^"]+)")re"))
-            p.anchors.insert(a);
-        p.links = captures(html, R"re(href="([^"]*)")re");
+        QFile file(it.next());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        pages[file.fileName()] = {captures(html, R"re(<a\s+name="([^"]+)")re"),
+                                  captures(html, R"re(href="([^"]*)")re"),
+                                  !captures(html, "<title>([^<]+)</title>").empty()};
     }
     return pages;
 }
 
-// A link as a resource path and anchor, resolved against the page it is on.
-std::pair<QString, QString> resolve(const QString& page, const QString& link) {
-    const qsizetype hash = link.indexOf(u'#');
-    const QString file = hash < 0 ? link : link.left(hash);
-    const QString anchor = hash < 0 ? QString() : link.mid(hash + 1);
-    const QString target =
-        file.isEmpty() ? page : QDir::cleanPath(QFileInfo(page).path() + u'/' + file);
-    return {target, anchor};
-}
-
 } // namespace
 
-TEST(Help, EveryLinkOfEveryPageLeadsToAPageAndAnchorOfTheSameBook) {
+// Walked from its contents, each book's links and dialog topics stay inside it
+// and land on anchors that exist, every page is reached and titled, and both
+// books have the same pages and anchors.
+TEST(Help, BothBooksAreWholeAlikeAndReachableFromTheirContents) {
     const auto pages = helpPages();
-    ASSERT_GE(pages.size(), 2u);
-    for (const auto& [path, page] : pages) {
-        const QString book = path.section(u'/', 2, 2).section(u'.', 0, 0); // "Zarvek(eng)"
-        for (const QString& link : page.links) {
-            EXPECT_FALSE(link.contains(u':')) << path << ": " << link << " leaves the book";
-            const auto [target, anchor] = resolve(path, link);
-            const auto found = pages.find(target);
-            ASSERT_NE(found, pages.end()) << path << ": " << link;
-            EXPECT_TRUE(target.contains(book)) << path << ": " << link << " crosses books";
-            EXPECT_TRUE(anchor.isEmpty() || found->second.anchors.count(anchor))
-                << path << ": " << link;
-        }
-        EXPECT_FALSE(captures(read(path), "<title>([^<]+)</title>").empty()) << path;
-    }
-}
-
-TEST(Help, BothBooksHaveTheSamePagesAllReachableFromTheirContents) {
-    const auto pages = helpPages();
-    std::map<QString, std::set<QString>> reached; // book -> pages, as "rules.html#anchors..."
+    std::map<QString, std::set<QString>> shapes; // book -> pages, as "rules.html#anchors..."
     for (const QString& book : {QStringLiteral("Zarvek(eng)"), QStringLiteral("Zarvek(rus)")}) {
-        const QString contents = HelpWindow::contentsPage(book + QStringLiteral(".hlp"));
+        const QString contents = HelpWindow::contentsPage(book + ".hlp");
         std::set<QString> seen{contents};
         std::vector<QString> queue{contents};
+        auto follow = [&](const QString& page, const QString& link) {
+            const QString file = link.section(u'#', 0, 0), anchor = link.section(u'#', 1);
+            const QString target =
+                file.isEmpty() ? page : QDir::cleanPath(QFileInfo(page).path() + u'/' + file);
+            const auto found = pages.find(target);
+            ASSERT_TRUE(found != pages.end() && target.contains(book) && !link.contains(u':'))
+                << page << ": " << link << " leaves the book";
+            EXPECT_TRUE(anchor.isEmpty() || found->second.anchors.count(anchor))
+                << page << ": " << link;
+            if (seen.insert(target).second)
+                queue.push_back(target);
+        };
+        for (int context : HelpWindow::contexts())
+            follow(contents, HelpWindow::topicLink(book + ".hlp", context));
         while (!queue.empty()) {
             const QString page = queue.back();
             queue.pop_back();
-            for (const QString& link : pages.at(page).links) {
-                const QString target = resolve(page, link).first;
-                if (pages.count(target) && seen.insert(target).second)
-                    queue.push_back(target);
-            }
+            for (const QString& link : pages.at(page).links)
+                follow(page, link);
         }
         for (const auto& [path, page] : pages) {
             if (!path.contains(book))
                 continue;
-            EXPECT_TRUE(seen.count(path)) << path << " is not reachable";
+            EXPECT_TRUE(seen.count(path) && page.titled) << path << " unreachable or untitled";
             QString shape = QFileInfo(path).fileName().remove(book);
             for (const QString& a : page.anchors)
                 shape += u'#' + a;
-            reached[book].insert(shape);
-        }
-        // Each dialog's topic is linked from the contents page itself.
-        const std::vector<QString>& contentsLinks = pages.at(contents).links;
-        for (int context : HelpWindow::contexts()) {
-            const QString link = HelpWindow::topicLink(book + QStringLiteral(".hlp"), context);
-            EXPECT_NE(std::find(contentsLinks.begin(), contentsLinks.end(), link),
-                      contentsLinks.end())
-                << book << " " << context;
+            shapes[book].insert(shape);
         }
     }
-    EXPECT_EQ(reached[QStringLiteral("Zarvek(eng)")], reached[QStringLiteral("Zarvek(rus)")]);
+    EXPECT_EQ(shapes["Zarvek(eng)"], shapes["Zarvek(rus)"]);
 }
 
 TEST(Help, OpensTheBookOfTheLanguageAtItsContentsOrAtADialogsTopic) {
-    struct Row {
-        int language;
-        const char* contents;
-        const char* button;
-        const char* backsTopic;
-    };
-    const Row rows[] = {
-        {1, ":/help/Zarvek(rus).html", "Содержание", ":/help/Zarvek(rus)/backs.html"},
-        {2, ":/help/Zarvek(eng).html", "Contents", ":/help/Zarvek(eng)/backs.html"},
+    const std::tuple<int, QString, QString> rows[] = {
+        {1, ":/help/Zarvek(rus).html", "Содержание"},
+        {2, ":/help/Zarvek(eng).html", "Contents"},
     };
     HelpWindow help;
-    for (const Row& r : rows) {
-        language = std::uint8_t(r.language);
+    for (const auto& [lang, contents, button] : rows) {
+        language = std::uint8_t(lang);
         help.showContents(langtext(1));
-        EXPECT_EQ(help.shownPage(), r.contents);
-        EXPECT_EQ(help.contentsButton()->text(), r.button);
+        EXPECT_EQ(help.shownPage(), contents);
+        EXPECT_EQ(help.contentsButton()->text(), button);
         EXPECT_FALSE(help.backButton()->isEnabled()) << "back into the other language's book";
         EXPECT_TRUE(help.isVisible());
         help.showTopic(langtext(1), 301);
-        EXPECT_EQ(help.shownPage(), r.backsTopic);
+        EXPECT_EQ(help.shownPage(), QString(contents).replace(".html", "/backs.html"));
         EXPECT_TRUE(help.backButton()->isEnabled());
         help.showTopic(langtext(1), 102);
-        EXPECT_TRUE(help.shownPage().endsWith(QStringLiteral("/options.html#parameters")));
+        EXPECT_TRUE(help.shownPage().endsWith("/options.html#parameters"));
         help.showTopic(langtext(1), 999); // no such topic: the contents
-        EXPECT_EQ(help.shownPage(), r.contents);
+        EXPECT_EQ(help.shownPage(), contents);
     }
     language = 2;
 }
 
-TEST_F(WindowTest, F12OpensTheAboutDialogOverTheTableOnceTheSplashHasGone) {
+TEST_F(WindowTest, F12OpensTheAboutDialogOnceTheSplashHasGoneAndHelpTheBook) {
     // The splash, once the table has been drawn.
     EXPECT_TRUE(QTest::qWaitFor([] { return aboutform->isVisible(); }));
     EXPECT_FALSE(aboutform->framed());
@@ -174,4 +135,10 @@ TEST_F(WindowTest, F12OpensTheAboutDialogOverTheTableOnceTheSplashHasGone) {
     key(Qt::Key_F12);
     EXPECT_TRUE(opened);
     EXPECT_FALSE(aboutform->isVisible());
+
+    Form1->N13->trigger();
+    auto* help = Form1->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->shownPage(), ":/help/Zarvek(eng).html");
+    EXPECT_EQ(help->windowTitle(), "Help — Zarvek"); // the page's own title
 }

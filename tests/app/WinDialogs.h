@@ -27,7 +27,13 @@ struct WinSeen {
 inline std::shared_ptr<WinSeen> answerWin(const QString& name, bool byKey,
                                           std::function<void()> duringBanner = {}) {
     auto seen = std::make_shared<WinSeen>();
-    onModal<TFormVict>([seen, name, byKey, duringBanner](TFormVict* banner) {
+    auto readWinners = [seen](TFormwin* w) {
+        seen->page = w->Tabrez->currentIndex() + 1;
+        for (int r = 2; r <= 6; ++r)
+            seen->rows << w->nameRow(r)->text() + " | " + w->valueRow(r)->text();
+        QTest::keyClick(w, Qt::Key_Escape);
+    };
+    onModal<TFormVict>([seen, name, byKey, duringBanner, readWinners](TFormVict* banner) {
         seen->line = banner->RxLabel3->text();
         if (duringBanner)
             duringBanner();
@@ -39,21 +45,15 @@ inline std::shared_ptr<WinSeen> answerWin(const QString& name, bool byKey,
             QTest::mouseClick(line, Qt::LeftButton, {}, line->rect().center());
         }
         // Waited for once the banner is down, so the banner is not taken for it.
-        onModal<QDialog>([seen, name](QDialog* next) {
+        onModal<QDialog>([seen, name, readWinners](QDialog* next) {
             if (auto* entry = qobject_cast<TFormEnter*>(next)) {
                 seen->offeredName = entry->Edit1->selectedText();
                 QTest::keyClick(entry->Edit1, Qt::Key_Backspace);
                 QTest::keyClicks(entry->Edit1, name);
-                onModal<TFormwin>([seen](TFormwin* w) {
-                    seen->page = w->Tabrez->currentIndex() + 1;
-                    for (int r = 2; r <= 6; ++r)
-                        seen->rows << w->nameRow(r)->text() + " | " + w->valueRow(r)->text();
-                    QTest::keyClick(w, Qt::Key_Escape);
-                });
+                onModal<TFormwin>(readWinners);
                 QTest::keyClick(entry->Edit1, Qt::Key_Return);
             } else if (auto* w = qobject_cast<TFormwin*>(next)) {
-                seen->page = w->Tabrez->currentIndex() + 1;
-                QTest::keyClick(w, Qt::Key_Escape);
+                readWinners(w);
             } else {
                 ADD_FAILURE() << "unexpected " << next->metaObject()->className();
                 next->reject();

@@ -10,16 +10,10 @@
 #include "Texts.h"
 #include "Windows.h"
 
-#include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 class WindowTest : public ::testing::Test {
 protected:
