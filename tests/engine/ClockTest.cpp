@@ -18,27 +18,6 @@ TEST_F(TableTest, CasinoClockChargesAPointEveryTenSeconds) {
     EXPECT_EQ(st().clock.score, -151 - 150 - 1);
 }
 
-TEST_F(TableTest, StandardKeepsNoClockAndNoneShowsNoScore) {
-    game->setScoreMode(smStandard);
-    game->setDrawThree(1);
-    deal();
-    play("tick*25");
-    EXPECT_EQ(scene().panels[0], "");
-    EXPECT_EQ(scene().panels[2], "-50");
-    EXPECT_EQ(st().clock.gameSeconds, 0);
-    EXPECT_TRUE(scene().timerEnabled); // it ticks, the ticks do nothing
-
-    ScriptedHost h;
-    Game none(testBank(), h, [] { return 7u; });
-    none.setScoreMode(smNone);
-    none.newgame();
-    for (int i = 0; i < 10; ++i)
-        none.TimerGameTimer();
-    EXPECT_EQ(none.scene().panels[0], "Time = 10");
-    EXPECT_EQ(none.scene().panels[2], "");
-    EXPECT_EQ(none.state().clock.score, -151);
-}
-
 TEST_F(TableTest, PauseHidesEveryFaceButTheDiscardPileAndRestoresThem) {
     for (int mode : {smCasino, smStandard, smNone}) {
         SCOPED_TRACE(mode);
@@ -70,15 +49,21 @@ TEST_F(TableTest, PauseHidesEveryFaceButTheDiscardPileAndRestoresThem) {
     }
 }
 
-TEST_F(TableTest, AClickWhilePausedResumesAndCounts) {
+TEST_F(TableTest, AClickOrANewGameEndsThePauseARedealDoesNot) {
     game->setScoreMode(smStandard);
+    game->setShowDialog(false);
     deal({{22, "5h"}});
-    play("F5 22");
+    play("F5 22"); // the click counts as well
     EXPECT_FALSE(st().paused);
     EXPECT_TRUE(st().cards[22].faceUp);
-    EXPECT_EQ(st().selectedCard, 22);
-    EXPECT_TRUE(st().selectionActive);
-    play("F5 F4"); // a redeal does not resume
+    EXPECT_TRUE(st().selectionActive && st().selectedCard == 22);
+    play("F5 F4");
+    EXPECT_TRUE(st().paused);
+    deal();
+    EXPECT_FALSE(st().paused);
+    EXPECT_TRUE(scene().timerEnabled);
+    EXPECT_TRUE(st().cards[22].faceUp);
+    play("F5");
     EXPECT_TRUE(st().paused);
 }
 

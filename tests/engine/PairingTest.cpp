@@ -58,12 +58,9 @@ TEST_F(TableTest, SelectionStateMachine) {
 TEST_F(TableTest, RemovedCardsGoToTheDiscardPileRounded) {
     deal(kRow7);
     play("22 28"); // 5 + 8
-    for (int n : {22, 28}) {
-        EXPECT_EQ(scene().cards[n].pos, QPoint(530, 10));
-        EXPECT_EQ(scene().cards[n].cursor, kDefaultCursor);
+    for (int n : {22, 28})
         for (auto [x, y] : {std::pair{0, 0}, {70, 0}, {0, 95}, {70, 95}})
-            EXPECT_EQ(logicalPixel(scene().cards[n].image, x, y), kTableColour.rgb());
-    }
+            EXPECT_EQ(logicalPixel(scene().cards[n].image, x, y), kTableColour.rgb()) << n;
     // The second card of the pair lies on top of the pile.
     const auto& stack = scene().stacking;
     EXPECT_GT(std::find(stack.begin(), stack.end(), 28), std::find(stack.begin(), stack.end(), 22));
@@ -75,9 +72,7 @@ TEST_F(TableTest, ACardOpensWhenBothCardsOnItAreGone) {
     play("24"); // only one of the two cards on 17
     EXPECT_EQ(place(17), plCovered);
     play("22 23");
-    EXPECT_EQ(place(16), plOpen);
-    EXPECT_EQ(place(17), plOpen);
-    EXPECT_EQ(scene().cards[16].cursor, kHandCursorNumber);
+    EXPECT_EQ(places({16, 17}), "OO");
     // Bottom corners now in the table colour; the top corners stay as dealt.
     EXPECT_EQ(logicalPixel(scene().cards[16].image, 0, 95), kTableColour.rgb());
     EXPECT_EQ(logicalPixel(scene().cards[16].image, 70, 95), kTableColour.rgb());
@@ -93,10 +88,8 @@ TEST_F(TableTest, RemovingTheApexWinsWithTheLastPointsCounted) {
     clearPyramid(*game, [this](int n) { game->ImageClick(n); });
     SCOPED_TRACE(dump().toStdString());
     EXPECT_EQ(place(1), plDiscarded);
-    EXPECT_FALSE(st().gameRunning);
-    EXPECT_FALSE(scene().timerEnabled);
-    EXPECT_FALSE(scene().menu.menupauseEnabled);
-    EXPECT_FALSE(scene().menu.menunilscoreVisible);
+    EXPECT_FALSE(st().gameRunning || scene().timerEnabled || scene().menu.menupauseEnabled ||
+                 scene().menu.menunilscoreVisible);
     EXPECT_EQ(host.readscoreCalls, 1);
     EXPECT_EQ(scene().panels[2], QString("$ %1").arg(st().clock.score));
     EXPECT_GT(st().stockCount, 0); // stock and waste don't matter
@@ -134,7 +127,7 @@ TEST_F(TableTest, TestMenuCommands) {
     // "Нет игры": clicks ignored, the clock and its charge go on.
     game->N7Click();
     const int score = st().clock.score;
-    play("27 tick tick tick tick tick tick tick tick tick tick");
+    play("27 tick*10");
     EXPECT_EQ(place(27), plOpen);
     EXPECT_EQ(st().clock.score, score - 1);
     EXPECT_EQ(scene().panels[0], "Time = 10");
@@ -145,8 +138,6 @@ TEST_F(TableTest, TestMenuCommands) {
     deal();
     game->N5Click();
     EXPECT_EQ(host.readscoreCalls, 1);
-    EXPECT_FALSE(st().gameRunning);
-    EXPECT_FALSE(scene().timerEnabled);
-    EXPECT_TRUE(scene().menu.menupauseEnabled);
-    EXPECT_TRUE(scene().menu.menunilscoreVisible);
+    EXPECT_FALSE(st().gameRunning || scene().timerEnabled);
+    EXPECT_TRUE(scene().menu.menupauseEnabled && scene().menu.menunilscoreVisible);
 }
