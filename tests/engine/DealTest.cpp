@@ -4,6 +4,8 @@
 #include "LogicalPixels.h"
 #include "Random.h"
 
+#include <QRegularExpression>
+
 #include <numeric>
 #include <set>
 
@@ -43,6 +45,8 @@ TEST_F(TableTest, DealOpensTheBottomRowAndOrdersStockAndStacking) {
     ASSERT_EQ(st().stockCount, 24);
     for (int i = 1; i <= 24; ++i)
         EXPECT_EQ(st().stock[i], 28 + i);
+    // Tests compare dumps to see that nothing changed: it must name every pyramid card.
+    EXPECT_EQ(dump().count(QRegularExpression("[2-9TJQKA][hdcs][CO]")), 28);
 
     // Cards stacked 1..52 under the hidden frame, also at the next deal.
     std::vector<int> expected(52);
