@@ -1,5 +1,3 @@
-// The card-back chooser, driven while it is modal: layout, keys, clicks, how
-// it closes, where it opens, and how its thumbnails look at 1x and 2x.
 #include "Smena.h"
 
 #include "../toolkit/QtPrinters.h"
