@@ -1,5 +1,3 @@
-// The image store: names, what the faces show, the backs, the markers, the
-// rounded table corners at every screen scale, and the hand cursor.
 #include "Formbank.h"
 #include "LogicalPixels.h"
 

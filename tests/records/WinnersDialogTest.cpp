@@ -111,18 +111,14 @@ TEST(WinnersDialogTest, SwitchingTabsShowsThatTable) {
 }
 
 TEST(WinnersDialogTest, CentresOverTheOwnerAndKeepsFourPixelsFromTheEdges) {
-    struct Row {
-        QRect owner;
-        QPoint at;
-    } rows[] = {
+    const std::pair<QRect, QPoint> rows[] = {
         {{5, 20, 630, 440}, {5 + 315 - 160, 20 + 220 - 120}},
         {{700, 500, 300, 200}, {800 - 321 - 4, 600 - 241 - 4}}, // the far edge first
         {{-400, -300, 100, 100}, {4, 4}},
         {{-5, 100, 331, 40}, {0, 0}}, // odd halves are truncated
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(TFormwin::centerPosition(row.owner, {321, 241}, {800, 600}), row.at)
-            << row.owner.x() << "," << row.owner.y();
+    for (const auto& [owner, at] : rows)
+        EXPECT_EQ(TFormwin::centerPosition(owner, {321, 241}, {800, 600}), at) << owner.x();
 }
 
 TEST(WinnersDialogTest, TwoRunningInstancesBothKeepTheirWinners) {
