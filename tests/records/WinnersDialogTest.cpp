@@ -107,7 +107,12 @@ TEST(WinnersDialogTest, SwitchingTabsShowsThatTable) {
         EXPECT_EQ(d.form.minimumSize(), d.form.maximumSize()) << "closed round its rows";
         const QPoint offCentre = d.form.frameGeometry().center() - QPoint(320, 240);
         EXPECT_LE(offCentre.manhattanLength(), 4) << offCentre.x() << "," << offCentre.y();
+        // The heading row in navy, 4 px clear of the caption; the winners in black.
+        EXPECT_EQ(d.form.nameRow(1)->y(), d.form.Panelcapt->geometry().bottom() + 1 + 4);
+        EXPECT_EQ(d.form.valueRow(1)->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+        EXPECT_EQ(d.form.nameRow(2)->palette().color(QPalette::WindowText), QColor(Qt::black));
     });
+    EXPECT_TRUE(d.form.isModal()) << "modal however it is shown";
 }
 
 TEST(WinnersDialogTest, CentresOverTheOwnerAndKeepsFourPixelsFromTheEdges) {
