@@ -42,10 +42,9 @@ TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
         // Only the frame (and a selection it replaced) may differ.
         EXPECT_EQ(game().dump().section(QStringLiteral("selected"), 0, 0),
                   table.section(QStringLiteral("selected"), 0, 0));
-        // Click where the frame shows, as a player would.
         const QPoint card = Form1->frameBevel->geometry().topLeft() + QPoint(4 + 35, 4 + 20);
         QWidget* target = Form1->PanelMain->childAt(card);
-        ASSERT_NE(target, nullptr);
+        ASSERT_NE(target, nullptr) << "no card where the frame shows";
         click(target, target->mapFrom(Form1->PanelMain, card));
     }
     EXPECT_FALSE(game().state().gameRunning);
@@ -88,8 +87,8 @@ TEST_F(HintTest, APlayBeforeTheAnswerDropsIt) {
     EXPECT_FALSE(Form1->frameBevel->isVisible());
 }
 
-TEST_F(HintTest, TheOptionOffHidesBothCommands) {
+TEST_F(HintTest, TheOptionOffHidesBothCommandsAndTheirSeparator) {
     deal(kWinnable + "ShowHint=0\n");
-    EXPECT_FALSE(Form1->menuhint->isVisible());
-    EXPECT_FALSE(Form1->menuwinnable->isVisible());
+    for (QAction* a : {Form1->menupsolve, Form1->menuhint, Form1->menuwinnable})
+        EXPECT_FALSE(a->isVisible());
 }
