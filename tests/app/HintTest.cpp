@@ -1,6 +1,6 @@
 // "Hint" and "Winnable?" in the real window: the search runs off the window
 // thread and its answer comes back as a frame or a message box.
-#include "WinDialogs.h"
+#include "WindowFixture.h"
 
 #include <QFrame>
 
@@ -52,7 +52,7 @@ TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
     EXPECT_FALSE(won->line.isEmpty()) << "the banner of the won game came";
 }
 
-TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguage) {
+TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguageAndTheOptionHidesThem) {
     const std::tuple<QByteArray, QAction * TForm1::*, int, int> rows[] = {
         {kWinnable, &TForm1::menuwinnable, 231, 233},
         {kUnwinnable, &TForm1::menuwinnable, 231, 234},
@@ -72,6 +72,10 @@ TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguage) {
             EXPECT_FALSE(Form1->frameBevel->isVisible());
         }
     }
+    // The option off hides both commands and their separator.
+    deal(kWinnable + "ShowHint=0\n");
+    for (QAction* a : {Form1->menupsolve, Form1->menuhint, Form1->menuwinnable})
+        EXPECT_FALSE(a->isVisible());
 }
 
 TEST_F(HintTest, APlayBeforeTheAnswerDropsIt) {
@@ -85,10 +89,4 @@ TEST_F(HintTest, APlayBeforeTheAnswerDropsIt) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(box.seen);
     EXPECT_FALSE(Form1->frameBevel->isVisible());
-}
-
-TEST_F(HintTest, TheOptionOffHidesBothCommandsAndTheirSeparator) {
-    deal(kWinnable + "ShowHint=0\n");
-    for (QAction* a : {Form1->menupsolve, Form1->menuhint, Form1->menuwinnable})
-        EXPECT_FALSE(a->isVisible());
 }
