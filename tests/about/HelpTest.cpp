@@ -123,13 +123,13 @@ TEST_F(WindowTest, F12OpensTheAboutDialogOnceTheSplashHasGoneAndHelpTheBook) {
     // The splash never keeps the keys from the table.
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
 
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-        opened = aboutform->isVisible() && aboutform->framed() && aboutform->isModal();
-        aboutform->accept();
+    bool framed = false;
+    onModal<Taboutform>([&framed](Taboutform* about) {
+        framed = about->framed();
+        about->accept();
     });
     key(Qt::Key_F12);
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(framed);
     EXPECT_FALSE(aboutform->isVisible());
 
     Form1->N13->trigger();
