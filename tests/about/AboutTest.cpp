@@ -69,10 +69,10 @@ TEST_F(About, VisShowsThePicturesOfTheLanguageOnly) {
     const std::pair<int, bool> rows[] = {{1, true}, {2, false}, {3, false}, {1, true}, {0, true}};
     for (const auto& [lang, russian] : rows) {
         form.vis(lang);
-        EXPECT_EQ(form.ImageNameR->isVisibleTo(&form), russian) << lang;
-        EXPECT_EQ(form.ImNamR->isVisibleTo(&form), russian) << lang;
-        EXPECT_EQ(form.ImageNameE->isVisibleTo(&form), !russian) << lang;
-        EXPECT_EQ(form.ImNamE->isVisibleTo(&form), !russian) << lang;
+        const QList<bool> visible{
+            form.ImageNameR->isVisibleTo(&form), form.ImNamR->isVisibleTo(&form),
+            !form.ImageNameE->isVisibleTo(&form), !form.ImNamE->isVisibleTo(&form)};
+        EXPECT_EQ(visible, QList<bool>(4, russian)) << lang;
         const StretchedPicture* shown = russian ? form.ImageNameR : form.ImageNameE;
         EXPECT_EQ(shown->picture().deviceIndependentSize().toSize(), shown->size()) << lang;
     }

@@ -15,11 +15,6 @@
 #include <map>
 #include <set>
 
-// Failure messages name pages and links as text.
-inline std::ostream& operator<<(std::ostream& os, const QString& s) {
-    return os << s.toStdString();
-}
-
 namespace {
 
 std::set<QString> captures(const QString& html, const char* pattern) {
@@ -68,9 +63,9 @@ TEST(Help, BothBooksAreWholeAlikeAndReachableFromTheirContents) {
                 file.isEmpty() ? page : QDir::cleanPath(QFileInfo(page).path() + u'/' + file);
             const auto found = pages.find(target);
             ASSERT_TRUE(found != pages.end() && target.contains(book) && !link.contains(u':'))
-                << page << ": " << link << " leaves the book";
+                << (page + ": " + link).toStdString() << " leaves the book";
             EXPECT_TRUE(anchor.isEmpty() || found->second.anchors.count(anchor))
-                << page << ": " << link;
+                << (page + ": " + link).toStdString();
             if (seen.insert(target).second)
                 queue.push_back(target);
         };
@@ -85,7 +80,8 @@ TEST(Help, BothBooksAreWholeAlikeAndReachableFromTheirContents) {
         for (const auto& [path, page] : pages) {
             if (!path.contains(book))
                 continue;
-            EXPECT_TRUE(seen.count(path) && page.titled) << path << " unreachable or untitled";
+            EXPECT_TRUE(seen.count(path) && page.titled)
+                << path.toStdString() << " unreachable or untitled";
             QString shape = QFileInfo(path).fileName().remove(book);
             for (const QString& a : page.anchors)
                 shape += u'#' + a;
@@ -127,13 +123,13 @@ TEST_F(WindowTest, F12OpensTheAboutDialogOnceTheSplashHasGoneAndHelpTheBook) {
     // The splash never keeps the keys from the table.
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
 
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-        opened = aboutform->isVisible() && aboutform->framed() && aboutform->isModal();
-        aboutform->accept();
+    bool framed = false;
+    onModal<Taboutform>([&framed](Taboutform* about) {
+        framed = about->framed();
+        about->accept();
     });
     key(Qt::Key_F12);
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(framed);
     EXPECT_FALSE(aboutform->isVisible());
 
     Form1->N13->trigger();

@@ -1,6 +1,6 @@
 // "Hint" and "Winnable?" in the real window: the search runs off the window
 // thread and its answer comes back as a frame or a message box.
-#include "WinDialogs.h"
+#include "WindowFixture.h"
 
 #include <QFrame>
 
@@ -42,10 +42,9 @@ TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
         // Only the frame (and a selection it replaced) may differ.
         EXPECT_EQ(game().dump().section(QStringLiteral("selected"), 0, 0),
                   table.section(QStringLiteral("selected"), 0, 0));
-        // Click where the frame shows, as a player would.
         const QPoint card = Form1->frameBevel->geometry().topLeft() + QPoint(4 + 35, 4 + 20);
         QWidget* target = Form1->PanelMain->childAt(card);
-        ASSERT_NE(target, nullptr);
+        ASSERT_NE(target, nullptr) << "no card where the frame shows";
         click(target, target->mapFrom(Form1->PanelMain, card));
     }
     EXPECT_FALSE(game().state().gameRunning);
@@ -53,7 +52,7 @@ TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
     EXPECT_FALSE(won->line.isEmpty()) << "the banner of the won game came";
 }
 
-TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguage) {
+TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguageAndTheOptionHidesThem) {
     const std::tuple<QByteArray, QAction * TForm1::*, int, int> rows[] = {
         {kWinnable, &TForm1::menuwinnable, 231, 233},
         {kUnwinnable, &TForm1::menuwinnable, 231, 234},
@@ -73,6 +72,10 @@ TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguage) {
             EXPECT_FALSE(Form1->frameBevel->isVisible());
         }
     }
+    // The option off hides both commands and their separator.
+    deal(kWinnable + "ShowHint=0\n");
+    for (QAction* a : {Form1->menupsolve, Form1->menuhint, Form1->menuwinnable})
+        EXPECT_FALSE(a->isVisible());
 }
 
 TEST_F(HintTest, APlayBeforeTheAnswerDropsIt) {
@@ -86,10 +89,4 @@ TEST_F(HintTest, APlayBeforeTheAnswerDropsIt) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(box.seen);
     EXPECT_FALSE(Form1->frameBevel->isVisible());
-}
-
-TEST_F(HintTest, TheOptionOffHidesBothCommands) {
-    deal(kWinnable + "ShowHint=0\n");
-    EXPECT_FALSE(Form1->menuhint->isVisible());
-    EXPECT_FALSE(Form1->menuwinnable->isVisible());
 }

@@ -1,20 +1,19 @@
 #include "WindowFixture.h"
 
 #include "Formbank.h"
+#include "PanelLayout.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
 
 TEST_F(WindowTest, StartsWithAnEmptyTableAndOnlyTheCommandsThatCanAct) {
     EXPECT_EQ(Form1->frameGeometry(), QRect(5, 20, 630, 440)) << "where nothing is stored";
-    EXPECT_FALSE(Form1->menurozd->isEnabled());
-    EXPECT_FALSE(Form1->popmenurozd->isEnabled());
-    EXPECT_FALSE(Form1->menupause->isEnabled());
-    EXPECT_FALSE(Form1->menunilscore->isVisible());
-    EXPECT_FALSE(Form1->menupscore->isVisible());
+    for (QAction* a : {Form1->menurozd, Form1->popmenurozd, Form1->menupause})
+        EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
+    EXPECT_FALSE(Form1->menunilscore->isVisible() || Form1->menupscore->isVisible());
     // The green rings on the stock and discard places, no cards yet.
-    EXPECT_EQ(Form1->Imagenew->picture().cacheKey(), BankForm->impusto().cacheKey());
-    EXPECT_EQ(Form1->Imagelast->picture().cacheKey(), BankForm->impusto().cacheKey());
+    for (PictureControl* place : {Form1->Imagenew, Form1->Imagelast})
+        EXPECT_EQ(place->picture().cacheKey(), BankForm->impusto().cacheKey());
     EXPECT_EQ(panel(0) + panel(1) + panel(2), "");
     // Once the empty table is painted, the program icon reaches the title bar.
     EXPECT_TRUE(QTest::qWaitFor([] { return !Form1->windowIcon().isNull(); }));
@@ -43,10 +42,9 @@ TEST_F(WindowTest, F2DealsFiftyTwoPicturesAtTheirSlotsInDealOrderAndStartsTheClo
     EXPECT_EQ(card(22)->cursor().shape(), Qt::BitmapCursor); // the hand over playable cards
     EXPECT_EQ(card(1)->cursor().shape(), Qt::ArrowCursor);
 
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < 10; ++i)
         Form1->TimerGameTimer();
-        EXPECT_TRUE(Form1->TimerGame.isActive()) << "stopped by tick " << i;
-    }
+    EXPECT_TRUE(Form1->TimerGame.isActive());
     EXPECT_EQ(panel(0), "Time = 10");
     EXPECT_EQ(panel(2), "$ -151");
 }
@@ -76,29 +74,23 @@ TEST_F(WindowTest, KeyChordHoldsTheTestFlagUntilAnyKeyIsReleased) {
 }
 
 TEST_F(WindowTest, RightClickOpensThePopupOnlyWhileTheOptionIsOn) {
-    auto rightClick = [] {
+    for (bool on : {true, false}) {
+        Form1->settings().showPopUp = on;
+        Form1->setpopup();
         QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 200),
                                 Form1->centralWidget()->mapToGlobal(QPoint(300, 200)));
         QApplication::sendEvent(Form1->centralWidget(), &event);
-    };
-    rightClick();
-    EXPECT_TRUE(Form1->Popup1->isVisible());
-    Form1->Popup1->hide();
-
-    Form1->settings().showPopUp = false;
-    Form1->setpopup();
-    rightClick();
-    EXPECT_FALSE(Form1->Popup1->isVisible());
+        EXPECT_EQ(Form1->Popup1->isVisible(), on);
+        Form1->Popup1->hide();
+    }
 }
 
 TEST_F(WindowTest, DeckCommandAppliesTheChosenBack) {
     key(Qt::Key_F2);
     auto chooseWith = [](QList<int> keys) {
-        QTimer::singleShot(0, [keys] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
+        onModal<QDialog>([keys](QDialog* chooser) {
             for (int k : keys)
-                QTest::keyClick(dialog, Qt::Key(k));
+                QTest::keyClick(chooser, Qt::Key(k));
         });
         Form1->menudeck->trigger();
     };
@@ -109,4 +101,21 @@ TEST_F(WindowTest, DeckCommandAppliesTheChosenBack) {
 
     chooseWith({Qt::Key_Left, Qt::Key_Escape}); // cancelled: nothing changes
     EXPECT_EQ(Form1->settings().deck, 9);
+}
+
+TEST(PanelLayout, CentredPinnedOrJustAboveTheTop) {
+    struct Row {
+        int clientWidth, clientHeight, statusBar;
+        QPoint expected;
+    } rows[] = {
+        {622, 394, 19, {4, 9}},      // (394 - 357 - 19) / 2
+        {1000, 700, 19, {193, 162}}, // (700 - 357 - 19) / 2 = 162
+        {600, 300, 19, {0, 0}},      // smaller than the panel: pinned
+        {614, 358, 0, {0, 0}},       // odd differences halve toward zero
+        {613, 360, 19, {0, -8}},     // room for the panel but not the bar: above the top
+        {613, 357, 19, {0, -9}},     {900, 500, 0, {143, 71}}, // no status bar
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(panelPosition(r.clientWidth, r.clientHeight, 613, 357, r.statusBar), r.expected)
+            << r.clientWidth << "x" << r.clientHeight;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-// The real program's windows, created in their order and shown offscreen.
+// The real program's windows, created in their order and shown offscreen,
+// and the dialogs that follow a won game, answered as a player would.
 
 #include "Form1.h"
 #include "ModalWindows.h"
@@ -9,11 +10,18 @@
 #include "TextPrinter.h"
 #include "Texts.h"
 #include "Windows.h"
+#include "enterfrm.h"
+#include "frmvict.h"
+#include "zarvek_win.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 class WindowTest : public ::testing::Test {
 protected:
@@ -38,3 +46,53 @@ protected:
     void key(int k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(Form1, Qt::Key(k), mods); }
     QString panel(int i) { return Form1->StatusGameBar[size_t(i)]->text(); }
 };
+
+// What one pass through the dialogs after a win saw.
+struct WinSeen {
+    QString line;        // the banner's result line
+    QString offeredName; // selected in the name entry; empty when it did not come
+    int page = 0;        // the winners dialog's page
+    QStringList rows;    // its rows 2..6 as "name | value"
+};
+
+// Answers the dialogs of the next win: closes the banner by a key or by a
+// click on its result line (running `duringBanner` first), types `name` over
+// the offered one, and reads the winners dialog before a key closes it.
+inline std::shared_ptr<WinSeen> answerWin(const QString& name, bool byKey,
+                                          std::function<void()> duringBanner = {}) {
+    auto seen = std::make_shared<WinSeen>();
+    auto readWinners = [seen](TFormwin* w) {
+        seen->page = w->Tabrez->currentIndex() + 1;
+        for (int r = 2; r <= 6; ++r)
+            seen->rows << w->nameRow(r)->text() + " | " + w->valueRow(r)->text();
+        QTest::keyClick(w, Qt::Key_Escape);
+    };
+    onModal<TFormVict>([seen, name, byKey, duringBanner, readWinners](TFormVict* banner) {
+        seen->line = banner->RxLabel3->text();
+        if (duringBanner)
+            duringBanner();
+        if (byKey) {
+            QTest::keyClick(banner, Qt::Key_Return);
+        } else {
+            QWidget* line = banner->RxLabel3;
+            pointTo(line, line->rect().center());
+            QTest::mouseClick(line, Qt::LeftButton, {}, line->rect().center());
+        }
+        // Waited for once the banner is down, so the banner is not taken for it.
+        onModal<QDialog>([seen, name, readWinners](QDialog* next) {
+            if (auto* entry = qobject_cast<TFormEnter*>(next)) {
+                seen->offeredName = entry->Edit1->selectedText();
+                QTest::keyClick(entry->Edit1, Qt::Key_Backspace);
+                QTest::keyClicks(entry->Edit1, name);
+                onModal<TFormwin>(readWinners);
+                QTest::keyClick(entry->Edit1, Qt::Key_Return);
+            } else if (auto* w = qobject_cast<TFormwin*>(next)) {
+                readWinners(w);
+            } else {
+                ADD_FAILURE() << "unexpected " << next->metaObject()->className();
+                next->reject();
+            }
+        });
+    });
+    return seen;
+}

@@ -6,16 +6,11 @@
 #include "ApplicationTitle.h"
 #include "RadioGroup.h"
 #include "Smena.h"
-#include "enterfrm.h"
 #include "frmopt.h"
-#include "frmvict.h"
 #include "selectlng.h"
-#include "zarvek_win.h"
 
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QMenu>
-#include <QTabBar>
 #include <qpa/qplatformwindow.h>
 
 namespace {
