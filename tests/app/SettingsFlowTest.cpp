@@ -186,6 +186,17 @@ TEST_F(SettingsFlowTest, OptionsApplyTheTableAtOnceAndTheRulesAfterTheQuestion) 
     }
 }
 
+TEST_F(SettingsFlowTest, ChangeLanguageInTheOptionsAsksForItAndRetitlesTheWindow) {
+    start("[Format]\nFrstHlp=2\n");
+    onModal<TFormOptions>([](TFormOptions* o) { o->BitBtn4->click(); });
+    onModal<TFormSelLang>([](TFormSelLang* c) {
+        c->RadioGroup1->setItemIndex(0);
+        c->BtnOK->click();
+    });
+    Form1->menuoptClick();
+    EXPECT_EQ(Form1->N12->title(), "&Игра");
+}
+
 TEST_F(SettingsFlowTest, LinkRemovalDeletesTheRecordsAndEndsWithoutWriting) {
     start("[Format]\nFrstHlp=2\nScore=1\n");
     // Opened near the bottom of the screen, the dialog moves up as it grows.
