@@ -14,6 +14,9 @@ enum Place : std::int32_t {
     plWasteBelow = 100, // under the top of a three-card fan: visible, not playable
 };
 
+// A place as one letter (S W C O D B), as the table dump writes it.
+QChar placeLetter(int place);
+
 inline constexpr int kCardCount = 52;
 inline constexpr int kPyramidCount = 28;
 inline constexpr int kStockSize = 24;

@@ -12,6 +12,15 @@ QString cardName(const Card& c) {
     return QStringLiteral("%1%2").arg(QChar(ranks[c.rank])).arg(QChar(suits[c.suit]));
 }
 
+template <typename Pile> QString pileText(const Pile& pile, int count) {
+    QStringList entries;
+    for (int i = 1; i <= count; ++i)
+        entries << QString::number(pile[i]);
+    return entries.join(u' ');
+}
+
+} // namespace
+
 QChar placeLetter(int place) {
     switch (place) {
     case plStock:
@@ -30,15 +39,6 @@ QChar placeLetter(int place) {
         return u'?';
     }
 }
-
-template <typename Pile> QString pileText(const Pile& pile, int count) {
-    QStringList entries;
-    for (int i = 1; i <= count; ++i)
-        entries << QString::number(pile[i]);
-    return entries.join(u' ');
-}
-
-} // namespace
 
 QString Game::dump() const {
     QStringList lines;

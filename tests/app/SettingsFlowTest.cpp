@@ -15,11 +15,21 @@
 
 namespace {
 
-// Picks language `pick` in the chooser when it opens, noting what it offered.
+// What the language chooser offered: its entries and the one highlighted.
 struct ChooserAnswer {
     QStringList entries;
     int highlighted = 0;
 };
+
+// Picks language `pick` in the chooser when it opens, noting what it offered.
+void answerChooser(int pick, ChooserAnswer* offered = nullptr) {
+    onModal<TFormSelLang>([offered, pick](TFormSelLang* c) {
+        if (offered)
+            *offered = {c->RadioGroup1->items(), c->RadioGroup1->itemIndex() + 1};
+        c->RadioGroup1->setItemIndex(pick - 1);
+        c->BtnOK->click();
+    });
+}
 
 } // namespace
 
@@ -31,11 +41,7 @@ protected:
     ChooserAnswer runAndExit(int pick = 0) {
         ChooserAnswer chooser;
         if (pick)
-            onModal<TFormSelLang>([&chooser, pick](TFormSelLang* c) {
-                chooser = {c->RadioGroup1->items(), c->RadioGroup1->itemIndex() + 1};
-                c->RadioGroup1->setItemIndex(pick - 1);
-                c->BtnOK->click();
-            });
+            answerChooser(pick, &chooser);
         createWindows();
         Form1->show();
         Form1->N3Click();
@@ -189,10 +195,7 @@ TEST_F(SettingsFlowTest, OptionsApplyTheTableAtOnceAndTheRulesAfterTheQuestion) 
 TEST_F(SettingsFlowTest, ChangeLanguageInTheOptionsAsksForItAndRetitlesTheWindow) {
     start("[Format]\nFrstHlp=2\n");
     onModal<TFormOptions>([](TFormOptions* o) { o->BitBtn4->click(); });
-    onModal<TFormSelLang>([](TFormSelLang* c) {
-        c->RadioGroup1->setItemIndex(0);
-        c->BtnOK->click();
-    });
+    answerChooser(1);
     Form1->menuoptClick();
     EXPECT_EQ(Form1->N12->title(), "&Игра");
 }

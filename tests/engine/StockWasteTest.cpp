@@ -153,21 +153,20 @@ TEST_F(TableTest, EmptyStockAndWasteThenTheTableDoesNothing) {
     game->N131Click();
     // Pair every stock card away with an open pyramid card other than the apex
     // (Kings, which go alone, first); the 24th from a waste of one.
-    const auto openCard = [this] {
+    const auto openCard = [this](bool king) {
         for (int n = 28; n >= 2; --n)
-            if (place(n) == plOpen && st().cards[n].rank != kKingRank)
+            if (place(n) == plOpen && (st().cards[n].rank == kKingRank) == king)
                 return n;
         return 0;
     };
     for (int i = 0; i < 24; ++i) {
-        for (int n = 2; n <= 28; ++n)
-            if (place(n) == plOpen && st().cards[n].rank == kKingRank)
-                game->ImageClick(n);
+        while (const int king = openCard(true))
+            game->ImageClick(king);
         play(i < 23 ? "t" : "t m t");
         const int w = game->openWasteCard();
         game->ImageClick(w);
         if (st().cards[w].rank != kKingRank)
-            game->ImageClick(openCard());
+            game->ImageClick(openCard(false));
     }
     ASSERT_TRUE(st().stockCount == 0 && st().wasteCount == 1 && game->openWasteCard() == 0)
         << dump().toStdString();
@@ -182,7 +181,7 @@ TEST_F(TableTest, EmptyStockAndWasteThenTheTableDoesNothing) {
     for (int tag : {0, 53, -2})
         game->ImageClick(tag);
     EXPECT_EQ(dump(), before);
-    play(QString::number(openCard()));
+    play(QString::number(openCard(false)));
     EXPECT_TRUE(st().selectionActive);
     host.answers = {false};
     play("m"); // now the place asks for a new game

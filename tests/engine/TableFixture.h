@@ -120,12 +120,12 @@ protected:
     }
 
     int place(int card) const { return st().cards[card].place; }
-    // The places of `cards` as letters: S stock, W waste (playable), B waste
-    // beneath the fan's top, C covered, O open, D discarded.
+    // The places of `cards` as the dump's letters: S stock, W waste (playable),
+    // B waste beneath the fan's top, C covered, O open, D discarded.
     QString places(std::initializer_list<int> cards) const {
         QString out;
         for (int c : cards)
-            out += place(c) == plWasteBelow ? u'B' : QStringLiteral("SWCOD")[place(c)];
+            out += placeLetter(place(c));
         return out;
     }
     QString dump() const { return game->dump(); }
