@@ -3,6 +3,7 @@
 // so an answer always belongs to the table the player is looking at.
 #include "Form1.h"
 
+#include "AnyMove.h"
 #include "BackgroundSearch.h"
 #include "GamePosition.h"
 #include "Texts.h"
@@ -57,10 +58,14 @@ void TForm1::searchAnswered(const Problem& problem, const Solution& solution) {
     const bool answer = std::exchange(answerWanted, false);
     if (!engine->state().gameRunning || !(problemOf(engine->state()) == problem))
         return;
-    if (hint && solution.winnable)
-        act([&] { engine->hintframe(hintedClick(engine->state(), solution.line)); });
-    else if (hint)
-        tell(this, 230, 232);
+    if (hint) {
+        // With no winning line left the player still gets a move to make.
+        const Line line = solution.winnable ? solution.line : anyMove(problem);
+        if (!line.empty())
+            act([&] { engine->hintframe(hintedClick(engine->state(), line)); });
+        if (!solution.winnable)
+            tell(this, 230, 232);
+    }
     if (answer)
         tell(this, 231, solution.winnable ? 233 : 234);
 }

@@ -22,34 +22,52 @@ protected:
     }
 };
 
-TEST_F(HintTest, HintsAloneWinTheGameAndCostNothing) {
-    deal(kWinnable);
-    const auto won = answerWin(QStringLiteral("Hinted"), true);
-    for (int step = 0; step < 200 && game().state().gameRunning; ++step) {
-        const QRect before = Form1->frameBevel->geometry();
-        const bool wasVisible = Form1->frameBevel->isVisible();
-        const int score = game().state().clock.score;
-        const QString table = game().dump();
-        MessageBoxAnswer noWin;
-        noWin.answerNext(QMessageBox::Ok, {}, false);
-        key(Qt::Key_H);
-        // The frame shows somewhere it did not show before.
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            return Form1->frameBevel->isVisible() &&
-                   (!wasVisible || Form1->frameBevel->geometry() != before);
-        })) << table.toStdString();
-        EXPECT_EQ(game().state().clock.score, score);
-        // Only the frame (and a selection it replaced) may differ.
-        EXPECT_EQ(game().dump().section(QStringLiteral("selected"), 0, 0),
-                  table.section(QStringLiteral("selected"), 0, 0));
-        const QPoint card = Form1->frameBevel->geometry().topLeft() + QPoint(4 + 35, 4 + 20);
-        QWidget* target = Form1->PanelMain->childAt(card);
-        ASSERT_NE(target, nullptr) << "no card where the frame shows";
-        click(target, target->mapFrom(Form1->PanelMain, card));
+// Won or not, every hint frames a move the table takes; none costs a point.
+TEST_F(HintTest, HintsAloneWinAWinnableGameAndPlayOnInALostOne) {
+    for (const bool winnable : {true, false}) {
+        deal(winnable ? kWinnable : kUnwinnable);
+        const auto won = winnable ? answerWin(QStringLiteral("Hinted"), true) : nullptr;
+        int moves = 0;
+        for (; moves < 200 && game().state().gameRunning; ++moves) {
+            const QRect before = Form1->frameBevel->geometry();
+            const bool wasVisible = Form1->frameBevel->isVisible();
+            const int score = game().state().clock.score;
+            const QString table = game().dump();
+            MessageBoxAnswer noWin;
+            noWin.answerNext(QMessageBox::Ok, {}, !winnable);
+            // Back from the box, the window is active again as under a window manager.
+            Form1->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
+            key(Qt::Key_H);
+            const auto framed = [&] {
+                return Form1->frameBevel->isVisible() &&
+                       (!wasVisible || Form1->frameBevel->geometry() != before);
+            };
+            if (!winnable) {
+                ASSERT_TRUE(QTest::qWaitFor([&] { return noWin.seen; }));
+                EXPECT_EQ(noWin.text, langtext(232));
+                if (!framed())
+                    break; // nothing left to play
+            }
+            ASSERT_TRUE(QTest::qWaitFor(framed)) << table.toStdString();
+            EXPECT_EQ(game().state().clock.score, score);
+            // Only the frame (and a selection it replaced) may differ.
+            EXPECT_EQ(game().dump().section(QStringLiteral("selected"), 0, 0),
+                      table.section(QStringLiteral("selected"), 0, 0));
+            const QPoint card = Form1->frameBevel->geometry().topLeft() + QPoint(4 + 35, 4 + 20);
+            QWidget* target = Form1->PanelMain->childAt(card);
+            ASSERT_NE(target, nullptr) << "no card where the frame shows";
+            const QString framedTable = game().dump();
+            click(target, target->mapFrom(Form1->PanelMain, card));
+            ASSERT_NE(game().dump(), framedTable) << "the framed move is not played";
+        }
+        EXPECT_NE(game().state().gameRunning, winnable);
+        EXPECT_EQ(game().state().cards[kApex].place == plDiscarded, winnable);
+        if (winnable)
+            EXPECT_FALSE(won->line.isEmpty()) << "the banner of the won game came";
+        else
+            EXPECT_GT(moves, 20) << "the lost game was played on";
     }
-    EXPECT_FALSE(game().state().gameRunning);
-    EXPECT_EQ(game().state().cards[kApex].place, plDiscarded);
-    EXPECT_FALSE(won->line.isEmpty()) << "the banner of the won game came";
 }
 
 TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguageAndTheOptionHidesThem) {
@@ -69,7 +87,8 @@ TEST_F(HintTest, WinnableAnswersAndAHintWithoutAWinSayNoInEitherLanguageAndTheOp
             ASSERT_TRUE(QTest::qWaitFor([&] { return box.seen; }));
             EXPECT_EQ(box.caption, langtext(caption));
             EXPECT_EQ(box.text, langtext(text));
-            EXPECT_FALSE(Form1->frameBevel->isVisible());
+            // A lost game's hint frames a move all the same.
+            EXPECT_EQ(Form1->frameBevel->isVisible(), command == &TForm1::menuhint);
         }
     }
     // The option off hides both commands and their separator.
