@@ -72,11 +72,16 @@ void writeWindowPlacement(IniStore& store, const QRect& outer) {
 QRect checkWindowPlacement(QRect r, int screenWidth, int screenHeight) {
     if (r.width() < 150 || r.height() < 150 || r.width() > screenWidth || r.height() > screenHeight)
         r.setSize({630, 440});
+    // A screen smaller than even that (a small one at 200 %) gets the window
+    // shrunk to its size and wholly on it, status bar included.
+    const bool narrow = r.width() > screenWidth;
+    const bool low = r.height() > screenHeight;
+    r.setSize(r.size().boundedTo({screenWidth, screenHeight}));
     int left = r.left();
     int top = r.top();
-    if (left > screenWidth - 20 || left < 20 - r.width())
+    if (narrow || left > screenWidth - 20 || left < 20 - r.width())
         left = half(screenWidth - r.width());
-    if (top > screenHeight - 20 || top < 20 - r.height())
+    if (low || top > screenHeight - 20 || top < 20 - r.height())
         top = half(screenHeight - r.height());
     r.moveTo(left, top);
     return r;

@@ -21,8 +21,8 @@ QRect readWindowPlacement(IniStore& store);
 void writeWindowPlacement(IniStore& store, const QRect& outer);
 
 // A stored outer rectangle made fit for a screen: a size below 150 or larger
-// than the screen becomes 630 x 440, and an axis on which fewer than 20 pixels
-// would show is centred.
+// than the screen becomes 630 x 440 (no larger than the screen), and an axis
+// on which fewer than 20 pixels would show, or that had to shrink, is centred.
 QRect checkWindowPlacement(QRect outer, int screenWidth, int screenHeight);
 
 // Whether the text table holds language n (its help file name exists).

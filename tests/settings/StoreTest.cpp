@@ -107,6 +107,10 @@ TEST(WindowPlacement, SizeAndPositionChecks) {
     };
     for (const auto& [stored, expected] : rows)
         EXPECT_EQ(checkWindowPlacement(stored, 1024, 768), expected) << stored.x();
+    // A 1024 x 768 screen at 200 % and at 150 %: the window fits whole.
+    EXPECT_EQ(checkWindowPlacement({5, 20, 630, 440}, 512, 384), QRect(0, 0, 512, 384));
+    EXPECT_EQ(checkWindowPlacement({5, 20, 630, 440}, 682, 384), QRect(5, 0, 630, 384));
+    EXPECT_EQ(checkWindowPlacement({5, 20, 630, 440}, 682, 512), QRect(5, 20, 630, 440));
 }
 
 TEST_F(StoreTest, AStoreThatCannotBeWrittenReportsAndKeepsWhatWasStored) {
