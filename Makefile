@@ -9,6 +9,7 @@ CMAKE_FLAGS += -DZARVEK_WERROR=ON
 endif
 CTEST := QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 .PHONY: run test build sanitize-build deps package soak bench mutants
