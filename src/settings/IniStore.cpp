@@ -33,7 +33,7 @@ bool writeStoreText(QIODevice& device, const QSettings::SettingsMap& values) {
     return device.write(text) == text.size() && file && file->flush();
 }
 
-// The toolkit keeps the file's caching, locking and replacement through a
+// QSettings keeps the file's caching, locking and replacement through a
 // temporary file; the text itself is read and written by our own INI code.
 QSettings::Format storeFormat() {
     static const QSettings::Format format =
@@ -55,7 +55,7 @@ IniStore::~IniStore() {
 
 QString IniStore::programKeyFile() {
     // Found through the maker's file: opening the program key in the native
-    // format would have the toolkit parse it, however large it is.
+    // format would have QSettings parse it, however large it is.
     const QSettings maker(QSettings::NativeFormat, QSettings::UserScope, kMaker);
     return QFileInfo(maker.fileName()).absolutePath() + u'/' + kMaker + u'/' + kProgram +
            QStringLiteral(".conf");

@@ -6,8 +6,8 @@
 #include <QString>
 
 // The store file's text, read and written by the program itself rather than
-// by the toolkit, so that nothing it cannot read is taken for something else.
-// It is the INI text the toolkit writes: "[Section]" lines, "ident=value"
+// by QSettings, so that nothing it cannot read is taken for something else.
+// It is the INI text QSettings writes: "[Section]" lines, "ident=value"
 // lines, values escaped and quoted the same way, byte for byte, so files
 // written before and after read alike.
 
@@ -33,5 +33,6 @@ IniReading readIniText(QByteArrayView text);
 // The INI text of `values`, with sections and idents in sorted order.
 QByteArray writeIniText(const QSettings::SettingsMap& values);
 
-// Bytes 0x80..0xFF in the Windows Cyrillic code page (0x98 has no character).
+// Text in the Windows Cyrillic code page; byte 0x98, which has no character
+// there, reads as U+FFFD.
 QString fromWindows1251(QByteArrayView bytes);

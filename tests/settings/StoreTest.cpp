@@ -103,9 +103,9 @@ TEST_F(StoreTest, AValueStoredWithAnotherTypeRaisesTheStoreErrorAndIsKept) {
     }
 }
 
-// What the toolkit's own INI writer makes of a text is what the store writes,
+// What QSettings' own INI writer makes of a text is what the store writes,
 // so files written before and after read alike; and it reads back as it was.
-TEST(StoreText, WritesTheToolkitsBytesAndReadsThemBack) {
+TEST(StoreText, WritesTheBytesQSettingsWritesAndReadsThemBack) {
     const QString names[] = {
         "Ann",
         "Иван",
@@ -131,9 +131,9 @@ TEST(StoreText, WritesTheToolkitsBytesAndReadsThemBack) {
         values.insert(QStringLiteral("Winners/Name%1").arg(i + 1), names[i]);
     QTemporaryDir dir;
     {
-        QSettings toolkit(dir.filePath("t.ini"), QSettings::IniFormat);
+        QSettings ini(dir.filePath("t.ini"), QSettings::IniFormat);
         for (auto it = values.begin(); it != values.end(); ++it)
-            toolkit.setValue(it.key(), it.value());
+            ini.setValue(it.key(), it.value());
     }
     QFile file(dir.filePath("t.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
