@@ -1,8 +1,11 @@
 #include "ErrorReport.h"
 
 #include "ApplicationTitle.h"
+#include "StoreGuard.h"
+#include "Texts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 void reportError(const StoreError& error) {
@@ -12,4 +15,9 @@ void reportError(const StoreError& error) {
     QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
+}
+
+void reportSetAsideFiles() {
+    for (const QString& place : takeSetAsideFiles())
+        reportError(StoreError(langtext(240).arg(QDir::toNativeSeparators(place))));
 }

@@ -1,14 +1,12 @@
 #include "IniStore.h"
 
+#include "IniText.h"
 #include "StoreError.h"
+#include "StoreGuard.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
 #include <QSettings>
-
-#include <algorithm>
 
 namespace {
 
@@ -19,84 +17,48 @@ QString pathOf(const QString& section, const QString& ident) {
     return section + u'/' + ident;
 }
 
-QByteArray contentsOf(const QString& file) {
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+bool readStoreText(QIODevice& device, QSettings::SettingsMap& values) {
+    // A larger file was set aside unread; one grown since is not read either.
+    const QByteArray text = device.read(kStoreFileLimit + 1);
+    if (text.size() <= kStoreFileLimit)
+        values = readIniText(text).values;
+    return true;
 }
 
-// Whether the reader takes `line` as it stands: text that is blank, a section
-// header or an ident with its value, with no open quote or trailing backslash
-// that would join the lines after it to this one.
-bool isLegible(QByteArrayView line) {
-    line = line.trimmed();
-    if (line.isEmpty())
-        return true;
-    const auto control = [](char c) { return (uchar(c) < 0x20 && c != '\t') || c == 0x7f; };
-    if (!line.isValidUtf8() || std::any_of(line.begin(), line.end(), control))
-        return false;
-    if (line.front() == '[')
-        return line.back() == ']';
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] == '\\') {
-            if (++i == line.size())
-                return false;
-        } else if (line[i] == '"') {
-            quoted = !quoted;
-        }
-    }
-    return !quoted && line.indexOf('=') > 0;
+bool writeStoreText(QIODevice& device, const QSettings::SettingsMap& values) {
+    const QByteArray text = writeIniText(values);
+    // Flushed here: a flush that finds no room at the commit would go unnoticed,
+    // and the cut file would replace the whole one.
+    auto* file = qobject_cast<QFileDevice*>(&device);
+    return device.write(text) == text.size() && file && file->flush();
 }
 
-// The legible lines of `text`; `damaged` tells whether any line was not.
-QByteArray legibleLines(const QByteArray& text, bool& damaged) {
-    QByteArray kept;
-    damaged = false;
-    for (const QByteArray& line : text.split('\n')) {
-        if (isLegible(line))
-            kept += line + '\n';
-        else
-            damaged = true;
-    }
-    return kept;
-}
-
-// A cut copy, a crash or a bad sector can leave the file damaged. Read as it
-// stands, a stray quote in the damage swallows the legible lines after it and
-// the junk goes back into every later write; so the file is first rewritten
-// with its legible lines, under the lock the store's own writes take. When
-// that fails the file is read as it stands.
-void repairDamagedFile(const QString& file) {
-    bool damaged = false;
-    legibleLines(contentsOf(file), damaged);
-    if (!damaged)
-        return;
-    QLockFile lock(file + QStringLiteral(".lock"));
-    lock.lock();
-    // Another instance may have written the file meanwhile.
-    const QByteArray kept = legibleLines(contentsOf(file), damaged);
-    QSaveFile out(file);
-    // Unbuffered: a short write at the final flush would still be committed.
-    if (damaged && out.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-        out.write(kept) == kept.size())
-        out.commit();
+// QSettings keeps the file's caching, locking and replacement through a
+// temporary file; the text itself is read and written by our own INI code.
+QSettings::Format storeFormat() {
+    static const QSettings::Format format =
+        QSettings::registerFormat(QStringLiteral("conf"), readStoreText, writeStoreText);
+    return format;
 }
 
 } // namespace
 
-IniStore::IniStore() {
-    repairDamagedFile(programKeyFile());
-    key = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kMaker,
-                                      kProgram);
+IniStore::IniStore() : file(programKeyFile()) {
+    guardStoreFile(file);
+    key = std::make_unique<QSettings>(file, storeFormat());
 }
 
 IniStore::~IniStore() {
     if (key)
-        key->sync();
+        commit();
 }
 
 QString IniStore::programKeyFile() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, kMaker, kProgram).fileName();
+    // Found through the maker's file: opening the program key in the native
+    // format would have QSettings parse it, however large it is.
+    const QSettings maker(QSettings::NativeFormat, QSettings::UserScope, kMaker);
+    return QFileInfo(maker.fileName()).absolutePath() + u'/' + kMaker + u'/' + kProgram +
+           QStringLiteral(".conf");
 }
 
 QString IniStore::makerFolder() {
@@ -108,8 +70,8 @@ QString IniStore::readString(const QString& section, const QString& ident,
     const QVariant value = key->value(pathOf(section, ident));
     if (!value.isValid())
         return fallback;
-    // Text with a comma reads back as a list, "@ByteArray(...)" as bytes:
-    // neither was written by us as text.
+    // Text with a comma reads back as a list, "@ByteArray(...)" or
+    // "@Variant(...)" as a typed object: none was written by us as text.
     if (value.typeId() != QMetaType::QString)
         throw StoreError(QStringLiteral("Invalid data type for '%1'").arg(ident));
     return value.toString();
@@ -125,9 +87,9 @@ bool IniStore::readBool(const QString& section, const QString& ident, bool fallb
 }
 
 void IniStore::writeString(const QString& section, const QString& ident, const QString& value) {
-    if (!QDir().mkpath(makerFolder()))
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()))
         throw StoreError(QStringLiteral("Failed to create key %1").arg(section));
-    key->setValue(pathOf(section, ident), value);
+    pending.append({pathOf(section, ident), value});
     if (firstPending.isNull())
         firstPending = ident;
 }
@@ -140,12 +102,23 @@ void IniStore::writeBool(const QString& section, const QString& ident, bool valu
     writeString(section, ident, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+bool IniStore::commit() {
+    const auto batch = std::exchange(pending, {});
+    // Checked again: the file may have changed since the opening.
+    if (!batch.isEmpty() && !guardStoreFile(file))
+        return false;
+    for (const auto& [path, value] : batch)
+        key->setValue(path, value);
+    key->sync();
+    return true;
+}
+
 void IniStore::close() {
     if (!key)
         return;
-    key->sync();
-    // A file that could not be parsed is still replaced; only a failed write counts.
-    const bool failed = key->status() == QSettings::AccessError && !firstPending.isNull();
+    const bool kept = !commit();
+    // Reading never fails; only a batch that did not reach the file counts.
+    const bool failed = kept || (key->status() == QSettings::AccessError && !firstPending.isNull());
     const QString ident = firstPending;
     key.reset();
     if (failed)
@@ -170,6 +143,12 @@ bool removeProgramKey() {
             return false;
     }
     QFile::remove(file + QStringLiteral(".lock"));
+    // The files set aside from it hold the same records, and go with it.
+    const QDir folder = info.dir();
+    for (const QString& aside : folder.entryList({info.fileName() + QStringLiteral(".damaged-*"),
+                                                  info.fileName() + QStringLiteral(".too-large-*")},
+                                                 QDir::Files))
+        QFile::remove(folder.filePath(aside));
     QDir maker(IniStore::makerFolder());
     if (maker.exists() &&
         maker.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))

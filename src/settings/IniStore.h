@@ -1,16 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <memory>
+#include <utility>
 
 class QSettings;
 
 // The program key of the per-user store, seen as an INI file: a section is a
 // group, an ident a value name, and every value is kept as text. One object is
 // one opening of the key; writes are committed together by close(), so a
-// failed write leaves the previous contents whole. A damaged file is cut down
-// to its legible lines when the key is opened: the rest read as missing.
+// failed write leaves the previous contents whole. Lines of a damaged file
+// that cannot be read count as missing; the file is set aside before it is
+// first replaced (StoreGuard.h), never mended in place.
 class IniStore {
 public:
     // Opens the program key (Velmoran/Zarvek in the user's native store).
@@ -21,7 +24,8 @@ public:
     IniStore& operator=(const IniStore&) = delete;
 
     // The text stored under section/ident, or `fallback` when there is none.
-    // A value stored with another type throws "Invalid data type for '<ident>'".
+    // A value stored with another type (a list, bytes, a typed object) throws
+    // "Invalid data type for '<ident>'".
     QString readString(const QString& section, const QString& ident, const QString& fallback);
     // Decimal or "0x"/"0X" hexadecimal text; anything else gives `fallback`.
     int readInteger(const QString& section, const QString& ident, int fallback);
@@ -35,7 +39,8 @@ public:
 
     // Commits the writes; throws "Failed to set data for '<ident>'" naming the
     // first value of the batch when the file cannot be replaced. The file is
-    // then left as it was, and the next use of the store tries the batch again.
+    // then left as it was, and the next use of the store tries the batch again,
+    // unless the file was one that could not be set aside: that batch is dropped.
     void close();
 
     // The file behind the program key, and the maker's folder holding it.
@@ -43,7 +48,13 @@ public:
     static QString makerFolder();
 
 private:
+    // Hands the batch to the file unless the file must not be replaced.
+    bool commit();
+
+    QString file;
     std::unique_ptr<QSettings> key;
+    // Writes wait here until close(), so a file that must be kept is never touched.
+    QList<std::pair<QString, QString>> pending;
     QString firstPending;
 };
 

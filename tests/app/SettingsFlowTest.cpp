@@ -95,9 +95,11 @@ TEST_F(SettingsFlowTest, AnUnreadableValueIsReportedAndTheWindowStillWorks) {
     EXPECT_TRUE(game().state().gameRunning);
 }
 
-TEST_F(SettingsFlowTest, ADamagedStoreKeepsWhatIsLegibleAndExitWritesItWhole) {
-    const QByteArray whole = "[Format]\nFrstHlp=2\nScore=1\n[Form]\nLeft=40\n[Winners]\n"
-                             "Name1=Ann\nScore1=120\nName2=Bo\n";
+// The player is told once, in the language the file still gave, where the
+// file went; Exit then writes what could be read.
+TEST_F(SettingsFlowTest, ADamagedStoreIsSetAsideWithOneWordAndExitWritesWhatWasLegible) {
+    const QByteArray whole = "[Format]\nFrstHlp=2\nLanguage=1\nScore=1\n[Form]\nLeft=40\n"
+                             "[Winners]\nName1=Ann\nScore1=120\nName2=Bo\n";
     QByteArray binary; // every byte once: a stray quote and line breaks among them
     for (int i = 0; i < 256; ++i)
         binary += char(i * 7);
@@ -107,21 +109,28 @@ TEST_F(SettingsFlowTest, ADamagedStoreKeepsWhatIsLegibleAndExitWritesItWhole) {
         const char* score; // as Exit stores them: kept, or the defaults
         const char* left;
         const char* winner;
+        int language; // of the message: as stored, or as chosen at start
     } rows[] = {
-        {"cut in a line", whole.left(whole.indexOf("Name2") + 3), "1", "40", "Ann"},
-        {"cut in a header", whole.left(whole.indexOf("[Winners]") + 4), "1", "40", ""},
+        {"cut in a line", whole.left(whole.indexOf("Name2") + 3), "1", "40", "Ann", 1},
+        {"cut in a header", whole.left(whole.indexOf("[Winners]") + 4), "1", "40", "", 1},
         {"garbage inside",
          whole.left(whole.indexOf("[Form]")) + binary + "\n" + whole.mid(whole.indexOf("[Win")),
-         "1", "5", "Ann"},
-        {"garbage only", binary + binary, "0", "5", ""},
+         "1", "5", "Ann", 1},
+        {"garbage only", binary + binary, "0", "5", "", 2},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         MessageBoxAnswer report;
-        report.refuseUnexpected();
+        report.answerNext(QMessageBox::Ok);
         writeStoreFile(row.stored);
         runAndExit(row.stored.contains("FrstHlp=2") ? 0 : 2);
-        EXPECT_FALSE(report.seen) << report.text.toStdString();
+        const QStringList aside = setAsideFiles();
+        ASSERT_EQ(aside.size(), 1);
+        EXPECT_EQ(report.caption, stringResource(1000 * row.language + 101));
+        EXPECT_EQ(report.text, stringResource(1000 * row.language + 240).arg(aside[0]));
+        QFile copy(aside[0]);
+        ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+        EXPECT_EQ(copy.readAll(), row.stored);
         QSettings after(IniStore::programKeyFile(), QSettings::IniFormat);
         const QStringList junk = after.allKeys().filter(
             QRegularExpression("^(?!(Format|Form|Winners)/[A-Za-z]+[0-9]*$)"));
@@ -130,6 +139,7 @@ TEST_F(SettingsFlowTest, ADamagedStoreKeepsWhatIsLegibleAndExitWritesItWhole) {
         EXPECT_EQ(storedValue("Format/Score"), row.score);
         EXPECT_EQ(storedValue("Form/Left"), row.left);
         EXPECT_EQ(storedValue("Winners/Name1"), row.winner);
+        writeStoreFile({});
     }
 }
 

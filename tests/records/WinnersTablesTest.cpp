@@ -1,5 +1,6 @@
 #include "WinnersTables.h"
 #include "IniStore.h"
+#include "StoreError.h"
 #include "StoreFiles.h"
 
 #include <gtest/gtest.h>
@@ -75,6 +76,37 @@ TEST(WinnersTablesTest, OnlyAResultBetterThanTheStoredFifthQualifies) {
         SCOPED_TRACE(row.stored);
         writeStoreFile(QByteArray("[Winners]\n") + row.stored);
         EXPECT_EQ(qualifies(row.table, row.score, row.seconds), row.qualifies) << row.table;
+    }
+}
+
+// A name another program wrote in the Windows Cyrillic code page reads as the
+// letters it meant, and goes back into the file as UTF-8 at the next write.
+TEST(WinnersTablesTest, ANameInTheCyrillicCodePageReadsAndIsKept) {
+    const QByteArray stored = "[Winners]\nName1=\xC8\xE2\xE0\xED\nScore1=50\n";
+    const WinnersTables t = loaded(stored);
+    EXPECT_EQ(ranks(t, 0), "Иван 50, -, -, -, -");
+    EXPECT_EQ(readStoreFile(), stored) << "not rewritten on opening";
+    EXPECT_EQ(takeSetAsideFiles(), QStringList()) << "nothing lost, nothing to tell";
+    IniStore store;
+    t.write(store, 2);
+    store.close();
+    EXPECT_TRUE(readStoreFile().startsWith("[Winners]\nName1=Иван\nName11=\n"));
+}
+
+TEST(WinnersTablesTest, AWinnerStoredAsATypedValueRaisesTheStoreError) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"Name5=@Variant(\\0\\0\\0\\n\\0\\0\\0\\x4\\0x\\0y)\n", "Name5"},
+        {"Name5=X\nScore5=@Variant(zz)\n", "Score5"},
+    };
+    for (const auto& [stored, ident] : rows) {
+        writeStoreFile(QByteArray("[Winners]\n") + stored);
+        try {
+            qualifies(0, 1, 1);
+            ADD_FAILURE() << stored;
+        } catch (const StoreError& e) {
+            EXPECT_EQ(e.message().toStdString(),
+                      "Invalid data type for '" + std::string(ident) + "'");
+        }
     }
 }
 

@@ -4,6 +4,7 @@
 // and inspect exactly what a player's disk would hold.
 
 #include "IniStore.h"
+#include "StoreGuard.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -11,12 +12,28 @@
 #include <QFileInfo>
 #include <QSettings>
 
-// Replaces the store with `text` (INI lines); an empty text removes it.
+// The files the store set aside, next to it.
+inline QStringList setAsideFiles() {
+    const QFileInfo file(IniStore::programKeyFile());
+    QStringList found;
+    for (const QFileInfo& f : file.dir().entryInfoList({file.fileName() + ".*"}, QDir::Files))
+        if (f.suffix() != "lock")
+            found << f.absoluteFilePath();
+    return found;
+}
+
+// Replaces the store with `text` (INI lines); an empty text removes it, and
+// the files set aside from earlier ones. Each store starts a run of its own:
+// what the player was to be told about earlier files is forgotten.
 inline void writeStoreFile(const QByteArray& text) {
     const QString file = IniStore::programKeyFile();
     QFile::remove(file);
-    if (text.isEmpty())
+    takeSetAsideFiles();
+    if (text.isEmpty()) {
+        for (const QString& aside : setAsideFiles())
+            QFile::remove(aside);
         return;
+    }
     QDir().mkpath(QFileInfo(file).absolutePath());
     QFile out(file);
     out.open(QIODevice::WriteOnly);
