@@ -152,12 +152,19 @@ TEST_F(WindowTest, F12OpensTheAboutDialogOnceTheSplashHasGoneAndHelpTheBook) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
 
     bool framed = false;
-    onModal<Taboutform>([&framed](Taboutform* about) {
+    Qt::WindowFlags flags;
+    onModal<Taboutform>([&framed, &flags](Taboutform* about) {
         framed = about->framed();
+        flags = about->windowFlags();
         about->accept();
     });
     key(Qt::Key_F12);
     EXPECT_TRUE(framed);
+    // A fixed dialog above the table, closed from its title bar and nothing else
+    // (the window menu comes with the close button).
+    EXPECT_EQ(flags, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(aboutform->isVisible());
 
     Form1->N13->trigger();
