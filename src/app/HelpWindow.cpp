@@ -141,9 +141,11 @@ void HelpWindow::setOwner(QWidget* owner) {
     const bool shown = !isHidden();
     const QRect place = geometry();
     setParent(owner, windowFlags());
-    setGeometry(place);
-    if (shown)
+    // One that is not on the screen is placed over its owner when it opens.
+    if (shown) {
+        setGeometry(place);
         show();
+    }
 }
 
 void HelpWindow::showContents(const QString& helpFile) {

@@ -33,7 +33,7 @@ public:
 
     // Makes the viewer a window of `owner`, staying where it is and showing if
     // it was. A modal dialog lets the player use only its own windows, and the
-    // window system keeps them above it.
+    // window system opens them above it.
     void setOwner(QWidget* owner);
 
     QToolButton* contentsButton() const { return contents; }
