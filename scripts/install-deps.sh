@@ -13,11 +13,9 @@ packages=(
     desktop-file-utils appstream
     dpkg-dev file
     libbenchmark-dev
+    # The title-bar tests and `make bench` run under a virtual X server.
+    xvfb xauth
 )
-# `make bench` starts the game under a virtual X server.
-if [ "${1:-}" = bench ]; then
-    packages+=(xvfb xauth)
-fi
 # `make mutants` is a Python script.
 if [ "${1:-}" = mutants ]; then
     packages+=(python3)

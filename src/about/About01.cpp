@@ -2,6 +2,7 @@
 
 #include "AboutArt.h"
 #include "AboutWidgets.h"
+#include "DialogFlags.h"
 #include "DialogPlacement.h"
 
 #include <QApplication>
@@ -40,8 +41,7 @@ constexpr int kPanel1BevelWidth = 2;
 const char* const kNewVersionsAddress = "https://velmoran.example/zarvek/";
 
 constexpr Qt::WindowFlags kDialogFlags =
-    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-    Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint;
+    fixedDialogFlags(DialogFrame::Dialog) | Qt::WindowStaysOnTopHint;
 // The splash is only to be looked at: a window that no window system
 // activates, so the keys stay with the table while it shows.
 constexpr Qt::WindowFlags kSplashFlags =

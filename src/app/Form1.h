@@ -19,6 +19,7 @@ struct Solution;
 class HelpWindow;
 class PictureControl;
 class QAction;
+class QDialog;
 class QFrame;
 class QLabel;
 class QMenu;
@@ -78,6 +79,9 @@ public:
     QCursor cursorFor(int number) const;
     // The help viewer, created at its first use.
     HelpWindow& helpWindow();
+    // The help contents over a modal dialog, usable while the dialog stays
+    // open; when the dialog closes the help stays open over the table.
+    void helpOver(QDialog* dialog);
 
     // GameHost
     bool ask(Question question) override;

@@ -109,11 +109,11 @@ QList<int> HelpWindow::contexts() {
     return numbers;
 }
 
-bool HelpWindow::openBook(const QString& helpFile) {
+void HelpWindow::openBook(const QString& helpFile) {
     initZarvekResources();
     const QString name = bookName(helpFile);
     if (name == book)
-        return false;
+        return;
     book = name;
     QFile file(contentsPage(book));
     const QStringList texts =
@@ -122,23 +122,35 @@ bool HelpWindow::openBook(const QString& helpFile) {
     back->setText(texts[1]);
     forward->setText(texts[2]);
     browser->clear();
-    return true;
 }
 
-void HelpWindow::open(const QString& page, bool newBook) {
+void HelpWindow::open(const QString& page) {
     if (QFile::exists(page.section(u'#', 0, 0)))
         browser->setSource(resourceUrl(page));
-    // Back must not lead into the book of the language left behind.
-    if (newBook)
-        browser->clearHistory();
+    // The page may already have been on view, with the history it had then.
+    browser->clearHistory();
     show();
     raise();
     activateWindow();
 }
 
+void HelpWindow::setOwner(QWidget* owner) {
+    if (parentWidget() == owner)
+        return;
+    // Not hidden by the player, though perhaps along with a dialog that owned it.
+    const bool shown = !isHidden();
+    const QRect place = geometry();
+    setParent(owner, windowFlags());
+    // One that is not on the screen is placed over its owner when it opens.
+    if (shown) {
+        setGeometry(place);
+        show();
+    }
+}
+
 void HelpWindow::showContents(const QString& helpFile) {
-    const bool newBook = openBook(helpFile);
-    open(contentsPage(book), newBook);
+    openBook(helpFile);
+    open(contentsPage(book));
 }
 
 void HelpWindow::showTopic(const QString& helpFile, int context) {
@@ -147,8 +159,8 @@ void HelpWindow::showTopic(const QString& helpFile, int context) {
         showContents(helpFile);
         return;
     }
-    const bool newBook = openBook(helpFile);
-    open(QStringLiteral(":/help/") + link, newBook);
+    openBook(helpFile);
+    open(QStringLiteral(":/help/") + link);
 }
 
 QString HelpWindow::shownPage() const {

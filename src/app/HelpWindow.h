@@ -14,7 +14,8 @@ class HelpWindow : public QDialog {
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Shows the contents page of the book.
+    // Shows the contents page of the book. Every opening starts afresh: no
+    // Back or Forward into what was read before.
     void showContents(const QString& helpFile);
     // Shows the topic of a dialog's help context number (101, 102, 201, 301,
     // 401); a number the book has no topic for shows the contents.
@@ -30,14 +31,21 @@ public:
     // The help context numbers the books have topics for.
     static QList<int> contexts();
 
+    // Makes the viewer a window of `owner`, staying where it is and showing if
+    // it was. A modal dialog lets the player use only its own windows, and the
+    // window system opens them above it.
+    void setOwner(QWidget* owner);
+
     QToolButton* contentsButton() const { return contents; }
     QToolButton* backButton() const { return back; }
+    QToolButton* forwardButton() const { return forward; }
+    QTextBrowser* pageView() const { return browser; }
 
 private:
-    // Takes the book's button texts; true when it is not the book on view.
-    bool openBook(const QString& helpFile);
+    // Takes the book's button texts when it is not the book on view.
+    void openBook(const QString& helpFile);
     // Shows a page (":/help/...", with its anchor) of the book on view.
-    void open(const QString& page, bool newBook);
+    void open(const QString& page);
 
     QTextBrowser* browser;
     QToolButton* contents;

@@ -20,7 +20,8 @@ void createWindows() {
     Formsmena = new TFormsmena(*BankForm, Form1);
     aboutform = new Taboutform(Form1);
     FormOptions = new TFormOptions(Form1);
-    QObject::connect(FormOptions, &TFormOptions::helpRequested, Form1, &TForm1::N13Click);
+    QObject::connect(FormOptions, &TFormOptions::helpRequested, Form1,
+                     [] { Form1->helpOver(FormOptions); });
     Formwin = new TFormwin(Form1);
     FormEnter = new TFormEnter(Form1);
     FormVict = new TFormVict(Form1);

@@ -1,4 +1,5 @@
 #include "ApplicationTitle.h"
+#include "ExactTitles.h"
 #include "Form1.h"
 #include "HeapReuse.h"
 #include "Windows.h"
@@ -10,6 +11,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zarvek"));
     QApplication::setOrganizationName(QStringLiteral("Velmoran"));
+    // The name stays for the store and the desktop, but never stands in for an empty caption.
+    keepEmptyTitlesEmpty(app);
     // The app id on Wayland: the desktop groups the windows under the menu entry of this name.
     QApplication::setDesktopFileName(QStringLiteral(ZARVEK_APP_ID));
     // The application's title until the interface texts replace it.

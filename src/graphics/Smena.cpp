@@ -1,5 +1,6 @@
 #include "Smena.h"
 
+#include "DialogFlags.h"
 #include "DialogPlacement.h"
 #include "Formbank.h"
 #include "LogicalPixels.h"
@@ -84,9 +85,7 @@ bool isArrow(int key) {
 } // namespace
 
 TFormsmena::TFormsmena(const TBankForm& bank, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      bank(bank) {
+    : QDialog(parent, fixedDialogFlags(DialogFrame::Dialog)), bank(bank) {
     setModal(true);
     setSizeGripEnabled(false);
     setWindowTitle(QStringLiteral("Change deck"));

@@ -1,6 +1,7 @@
 #include "enterfrm.h"
 
 #include "BevelPanel.h"
+#include "DialogFlags.h"
 #include "DialogPlacement.h"
 
 #include <QFrame>
@@ -20,9 +21,7 @@ constexpr int kMaxNameLength = 30;
 } // namespace
 
 TFormEnter::TFormEnter(QWidget* parent)
-    : QDialog(parent,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      Bevel1(new QFrame(this)),
+    : QDialog(parent, fixedDialogFlags(DialogFrame::ToolWindow)), Bevel1(new QFrame(this)),
       Panelcapt(new BevelPanel(BevelPanel::Bevel::None, BevelPanel::Bevel::Raised, 0, this)),
       Edit1(new QLineEdit(this)), BitBtn1(new QPushButton(QStringLiteral("OK"), this)) {
     setModal(true);

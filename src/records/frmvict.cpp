@@ -1,5 +1,6 @@
 #include "frmvict.h"
 
+#include "DialogFlags.h"
 #include "DialogPlacement.h"
 #include "ShadowLabel.h"
 #include "Texts.h"
@@ -44,9 +45,7 @@ ShadowLabel* line(QWidget* parent, const QRect& at, int pixelSize) {
 
 } // namespace
 
-TFormVict::TFormVict(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+TFormVict::TFormVict(QWidget* parent) : QDialog(parent, fixedDialogFlags(DialogFrame::Dialog)) {
     setModal(true);
     setFixedSize(353, 120);
     // Silver, with bevel shades to match.

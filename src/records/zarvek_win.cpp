@@ -1,6 +1,7 @@
 #include "zarvek_win.h"
 
 #include "BevelPanel.h"
+#include "DialogFlags.h"
 #include "ErrorReport.h"
 #include "FrameExtents.h"
 #include "IniStore.h"
@@ -57,10 +58,8 @@ int centred(int ownerStart, int ownerSize, int size, int screenSize) {
 } // namespace
 
 TFormwin::TFormwin(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      Bevel1(new QFrame(this)), Panelcapt(new BevelPanel(Bevel::Raised, Bevel::None, 0, this)),
-      Tabrez(new QTabBar(this)) {
+    : QDialog(parent, fixedDialogFlags(DialogFrame::Dialog)), Bevel1(new QFrame(this)),
+      Panelcapt(new BevelPanel(Bevel::Raised, Bevel::None, 0, this)), Tabrez(new QTabBar(this)) {
     setModal(true);
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -1,5 +1,6 @@
 #include "frmopt.h"
 
+#include "DialogFlags.h"
 #include "DialogPlacement.h"
 #include "FrameExtents.h"
 #include "RadioGroup.h"
@@ -27,8 +28,7 @@ constexpr int kButtonHeight = 25;
 } // namespace
 
 TFormOptions::TFormOptions(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    : QDialog(parent, fixedDialogFlags(DialogFrame::ToolWindow)) {
     setModal(true);
     Bevel1 = new QFrame(this);
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);

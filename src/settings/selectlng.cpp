@@ -1,5 +1,6 @@
 #include "selectlng.h"
 
+#include "DialogFlags.h"
 #include "FrameExtents.h"
 #include "RadioGroup.h"
 #include "Texts.h"
@@ -26,7 +27,7 @@ constexpr int kMaxLanguages = 6;
 TFormSelLang::TFormSelLang(QWidget* parent)
     : QDialog(parent,
               // A thin title bar and no buttons on it: the chooser is left through OK.
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+              fixedDialogFlags(DialogFrame::ToolWindow, CloseButton::None)),
       Bevel1(new QFrame(this)), Memo1(new QPlainTextEdit(this)),
       RadioGroup1(new RadioGroup(this, 2)), BtnOK(new QPushButton(QStringLiteral("OK"), this)) {
     setModal(true);

@@ -3,6 +3,7 @@
 // Help and About commands.
 #include "../app/WindowFixture.h"
 #include "About01.h"
+#include "HelpPages.h"
 #include "HelpWindow.h"
 #include "resources.h"
 
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include <map>
@@ -106,13 +108,39 @@ TEST(Help, OpensTheBookOfTheLanguageAtItsContentsOrAtADialogsTopic) {
         EXPECT_TRUE(help.isVisible());
         help.showTopic(langtext(1), 301);
         EXPECT_EQ(help.shownPage(), QString(contents).replace(".html", "/backs.html"));
-        EXPECT_TRUE(help.backButton()->isEnabled());
         help.showTopic(langtext(1), 102);
         EXPECT_TRUE(help.shownPage().endsWith("/options.html#parameters"));
         help.showTopic(langtext(1), 999); // no such topic: the contents
         EXPECT_EQ(help.shownPage(), contents);
     }
     language = 2;
+}
+
+// Each opening starts afresh at its page, even when that page is already on
+// view: scrolled to the top, with no Back or Forward left from earlier reading.
+TEST(Help, EveryOpeningStartsAtItsPageWithoutHistory) {
+    HelpWindow help;
+    help.resize(300, 200); // the contents then need scrolling
+    QScrollBar* bar = help.pageView()->verticalScrollBar();
+    for (int context : {0, 401}) { // the contents, then a dialog's topic
+        // Read on from the contents and back, and scrolled down.
+        help.showContents(langtext(1));
+        const QString contents = help.shownPage();
+        ASSERT_TRUE(clickFirstLink(help.pageView()));
+        EXPECT_NE(help.shownPage(), contents);
+        help.backButton()->click();
+        EXPECT_EQ(help.shownPage(), contents);
+        EXPECT_TRUE(help.forwardButton()->isEnabled());
+        ASSERT_GT(bar->maximum(), 0);
+        bar->setValue(bar->maximum());
+        help.close();
+
+        context ? help.showTopic(langtext(1), context) : help.showContents(langtext(1));
+        EXPECT_EQ(help.shownPage() == contents, context == 0);
+        EXPECT_FALSE(help.backButton()->isEnabled()) << context;
+        EXPECT_FALSE(help.forwardButton()->isEnabled()) << context;
+        EXPECT_EQ(bar->value(), 0) << context;
+    }
 }
 
 TEST_F(WindowTest, F12OpensTheAboutDialogOnceTheSplashHasGoneAndHelpTheBook) {
@@ -124,12 +152,19 @@ TEST_F(WindowTest, F12OpensTheAboutDialogOnceTheSplashHasGoneAndHelpTheBook) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(Form1));
 
     bool framed = false;
-    onModal<Taboutform>([&framed](Taboutform* about) {
+    Qt::WindowFlags flags;
+    onModal<Taboutform>([&framed, &flags](Taboutform* about) {
         framed = about->framed();
+        flags = about->windowFlags();
         about->accept();
     });
     key(Qt::Key_F12);
     EXPECT_TRUE(framed);
+    // A fixed dialog above the table, closed from its title bar and nothing else
+    // (the window menu comes with the close button).
+    EXPECT_EQ(flags, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint | Qt::WindowStaysOnTopHint);
     EXPECT_FALSE(aboutform->isVisible());
 
     Form1->N13->trigger();

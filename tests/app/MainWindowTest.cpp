@@ -2,6 +2,9 @@
 
 #include "Formbank.h"
 #include "PanelLayout.h"
+#include "Smena.h"
+#include "frmopt.h"
+#include "selectlng.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -101,6 +104,32 @@ TEST_F(WindowTest, DeckCommandAppliesTheChosenBack) {
 
     chooseWith({Qt::Key_Left, Qt::Key_Escape}); // cancelled: nothing changes
     EXPECT_EQ(Form1->settings().deck, 9);
+}
+
+// Fixed dialogs can be moved and, where they have a close button, closed;
+// nothing on their title bars resizes, minimises or maximises them (a
+// minimised modal box would take the whole game with it).
+TEST_F(WindowTest, FixedDialogsOfferTheCloseButtonAtMost) {
+    const Qt::WindowFlags never = Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint |
+                                  Qt::WindowContextHelpButtonHint | Qt::FramelessWindowHint;
+    const struct {
+        QWidget* window;
+        Qt::WindowType type;
+        bool close;
+    } rows[] = {
+        {FormSelLang, Qt::Tool, false}, {FormVict, Qt::Dialog, true},
+        {FormEnter, Qt::Tool, true},    {Formwin, Qt::Dialog, true},
+        {Formsmena, Qt::Dialog, true},  {FormOptions, Qt::Tool, true},
+    };
+    for (const auto& row : rows) {
+        const Qt::WindowFlags f = row.window->windowFlags();
+        SCOPED_TRACE(row.window->metaObject()->className());
+        EXPECT_EQ(f & Qt::WindowType_Mask, row.type);
+        EXPECT_TRUE(f.testFlags(Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::MSWindowsFixedSizeDialogHint));
+        EXPECT_EQ(f.testFlag(Qt::WindowCloseButtonHint), row.close);
+        EXPECT_FALSE(f & never);
+    }
 }
 
 TEST(PanelLayout, CentredPinnedOrJustAboveTheTop) {

@@ -2,14 +2,18 @@
 // button, the options dialog, link removal and a store that cannot be read.
 #include "WindowFixture.h"
 
+#include "HelpPages.h"
+#include "HelpWindow.h"
 #include "RadioGroup.h"
 #include "frmopt.h"
 #include "selectlng.h"
 
 #include <QCheckBox>
 #include <QMenu>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QToolButton>
 
 #include <optional>
 
@@ -208,6 +212,43 @@ TEST_F(SettingsFlowTest, ChangeLanguageInTheOptionsAsksForItAndRetitlesTheWindow
     answerChooser(1);
     Form1->menuoptClick();
     EXPECT_EQ(Form1->N12->title(), "&Игра");
+}
+
+// The dialog's Help button opens the help over the dialog, and the help can
+// be read while the dialog waits; the help outlives the dialog, and F1 later
+// opens it afresh at the contents.
+TEST_F(SettingsFlowTest, HelpFromTheOptionsDialogCanBeReadWhileTheDialogStaysOpen) {
+    start("[Format]\nFrstHlp=2\n");
+    QPointer<HelpWindow> help;
+    QString opened, followed;
+    onModal<TFormOptions>([&](TFormOptions* o) {
+        QTest::mouseClick(o->BitBtn2, Qt::LeftButton);
+        help = Form1->findChild<HelpWindow*>();
+        ASSERT_TRUE(help && help->isVisible());
+        EXPECT_EQ(help->windowHandle()->transientParent(), o->windowHandle()) << "above the dialog";
+        opened = help->shownPage();
+        EXPECT_TRUE(clickFirstLink(help->pageView()));
+        followed = help->shownPage();
+        EXPECT_EQ(QApplication::activeModalWidget(), o) << "the dialog still waits";
+        o->BitBtn3->click();
+    });
+    Form1->menuoptClick();
+    ASSERT_TRUE(help);
+    EXPECT_EQ(opened, ":/help/Zarvek(eng).html");
+    EXPECT_NE(followed, opened) << "the link was not followed";
+    EXPECT_TRUE(help->isVisible()) << "closed along with the dialog";
+    EXPECT_EQ(help->windowHandle()->transientParent(), Form1->windowHandle());
+
+    help->backButton()->click();
+    ASSERT_TRUE(help->forwardButton()->isEnabled());
+    Form1->N13->trigger(); // F1
+    EXPECT_EQ(help->shownPage(), opened);
+    EXPECT_FALSE(help->forwardButton()->isEnabled());
+    // Closed by the player, it stays closed when the next dialog closes.
+    help->close();
+    onModal<TFormOptions>([](TFormOptions* o) { o->BitBtn3->click(); });
+    Form1->menuoptClick();
+    EXPECT_FALSE(help->isVisible());
 }
 
 TEST_F(SettingsFlowTest, LinkRemovalDeletesTheRecordsAndEndsWithoutWriting) {
