@@ -14,9 +14,10 @@ packages=(
     dpkg-dev file
     libbenchmark-dev
 )
-# `make bench` starts the game under a virtual X server.
+# `make bench` starts the game under a virtual X server and times the
+# solver's hardest deal as a whole process.
 if [ "${1:-}" = bench ]; then
-    packages+=(xvfb xauth)
+    packages+=(xvfb xauth time)
 fi
 # `make mutants` is a Python script.
 if [ "${1:-}" = mutants ]; then
