@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # `make bench`: the game against a bare Qt window of the same size, started
 # alternately (one warm-up, then RUNS each), under a virtual X server; then
-# the engine's micro-benchmarks. Prints each figure, its ratio to the bare
-# window and the pass mark.
+# the engine's micro-benchmarks and the solver's search times. Prints each
+# figure, its ratio to the bare window and the pass mark.
 set -euo pipefail
 build=${1:-build}
 runs=${RUNS:-10}
@@ -46,3 +46,21 @@ if [ -x "$build/tools/bench/engine_bench" ]; then
 else
     echo "  (Google Benchmark not installed: no micro-benchmarks)"
 fi
+
+solve="$build/tools/solve/zarvek-solve"
+pattern='s/^search ms: median \([0-9.]*\), .*, 99th \([0-9.]*\), worst \([0-9.]*\) (deal --ms \([0-9]*\))/'
+echo "solver, search per deal over 1,000 deals (seed 2024), pass median < 1 ms, worst < 300 ms:"
+for mode in "1 1" "1 inf" "3 3" "3 inf"; do
+    read -r draw passes <<< "$mode"
+    "$solve" --study 1000 --seed 2024 --draw "$draw" --passes "$passes" |
+        sed -n "$pattern\\1 \\2 \\3 \\4/p" | awk -v d="$draw" -v p="$passes" '{
+            printf "  draw %s, passes %-3s median %6.3f ms, 99th %6.2f ms, worst %6.1f ms (--ms %s)\n",
+                d, p, $1, $2, $3, $4 }'
+done
+# The hardest deal met, lost with three cards a turn, as a whole process.
+/usr/bin/time -f "%e %U %S %M" -o /tmp/zarvek-bench.solve \
+    "$solve" --ms 54722330 --draw 3 --passes inf > /tmp/zarvek-bench.deal
+nodes=$(sed -n 's/.*"nodes": \([0-9]*\).*/\1/p' /tmp/zarvek-bench.deal)
+awk -v n="$nodes" '{
+    printf "  --ms 54722330, draw 3, passes inf: %.2f s wall, %.2f s CPU, %.1f MiB peak,", $1, $2 + $3, $4 / 1024
+    printf " %s positions (pass < 0.3 s, < 64 MiB)\n", n }' /tmp/zarvek-bench.solve

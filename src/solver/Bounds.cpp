@@ -16,7 +16,7 @@ std::uint32_t between(int low, int high) {
 } // namespace
 
 Bounds::Bounds(const Layout& layout, const Rules& rules)
-    : rules(rules), apexValue(layout.pyramid[0]) {
+    : rules(rules), apexValue(layout.pyramid[0]), layout(layout) {
     for (int i = 0; i < kPyramidCards; ++i)
         pyramidOfValue[layout.pyramid[i]] |= bit(i);
     for (int i = 0; i < kTalonCards; ++i)
@@ -38,7 +38,7 @@ bool Bounds::hopeless(const Position& s) const {
             return true;
     }
     const bool reserve = rules.draw == 1 && rules.passes == 0;
-    return !reserve && !apexPartnerCanLieOpen(s);
+    return !reserve && (!apexPartnerCanLieOpen(s) || !talonPartnersCanLieOpen(s));
 }
 
 // The most pairs pyramid cards `low` and `high` can form among themselves:
@@ -88,6 +88,47 @@ bool Bounds::apexPartnerCanLieOpen(const Position& s) const {
             return true;
     }
     return false;
+}
+
+// A pyramid card whose partners left in the pyramid all lie on it or under
+// it must go with a talon card, open while the card is free. Until then the
+// apex's own talon partner is still there, and so is every talon card whose
+// partners all wait for this card. If no talon partner can lie open past
+// those, the card can never go.
+bool Bounds::talonPartnersCanLieOpen(const Position& s) const {
+    std::array<std::uint32_t, kKingValue> partnersOf{}; // pyramid cards a value pairs with
+    for (int v = 1; v < kKingValue; ++v)
+        partnersOf[v] = s.pyramid & pyramidOfValue[kKingValue - v];
+    // The apex pairs last, so one of these outlasts every other card.
+    const std::uint32_t apexPartners =
+        apexValue == kKingValue ? 0 : s.talon & talonOfValue[kKingValue - apexValue];
+    for (std::uint32_t cards = s.pyramid & ~bit(0); cards;) {
+        const int p = takeLowest(cards);
+        const int value = layout.pyramid[p];
+        if (value == kKingValue || (partnersOf[value] & ~pyramid.apart(p)) != 0)
+            continue;
+        const std::uint32_t waiting = pyramid.waiting(p) | bit(p);
+        std::uint32_t stuck = 0;
+        for (int v = 1; v < kKingValue; ++v)
+            if ((partnersOf[v] & ~waiting) == 0)
+                stuck |= talonOfValue[v];
+        stuck &= s.talon;
+        bool open = false;
+        for (std::uint32_t partners = s.talon & talonOfValue[kKingValue - value];
+             partners && !open;) {
+            const int t = takeLowest(partners);
+            const std::uint32_t others = stuck & ~bit(t);
+            if (apexValue == kKingValue) {
+                open = canLieOpen(s, t, others);
+                continue;
+            }
+            for (std::uint32_t last = apexPartners & ~bit(t); last && !open;)
+                open = canLieOpen(s, t, others | bit(takeLowest(last)));
+        }
+        if (!open)
+            return false;
+    }
+    return true;
 }
 
 // Whether talon card t can still come to lie open if every talon card but

@@ -24,11 +24,13 @@ public:
 private:
     int matched(std::uint32_t low, std::uint32_t high) const;
     bool apexPartnerCanLieOpen(const Position& s) const;
+    bool talonPartnersCanLieOpen(const Position& s) const;
     bool canLieOpen(const Position& s, int t, std::uint32_t stuck) const;
 
     const Rules rules;
     const int apexValue;
     const PyramidShape pyramid;
+    const Layout layout;
     std::array<std::uint32_t, kKingValue + 1> pyramidOfValue{};
     std::array<std::uint32_t, kKingValue + 1> talonOfValue{};
 };

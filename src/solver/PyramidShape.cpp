@@ -16,7 +16,10 @@ PyramidShape::PyramidShape() {
         for (std::uint32_t c = coveredBy[m]; c;)
             before[m] |= before[takeLowest(c)];
         apartOf[m] |= before[m];
-        for (std::uint32_t c = before[m]; c;)
-            apartOf[takeLowest(c)] |= 1u << m;
+        for (std::uint32_t c = before[m]; c;) {
+            const int lying = takeLowest(c);
+            apartOf[lying] |= 1u << m;
+            waitingOf[lying] |= 1u << m;
+        }
     }
 }

@@ -27,6 +27,11 @@ public:
     // must go before it and those that wait for it.
     std::uint32_t apart(int i) const { return apartOf[i]; }
 
+    // Cards that card bit i lies on, directly or not (those nearer the apex):
+    // none of them is free before it has gone.
+    std::uint32_t waiting(int i) const { return waitingOf[i]; }
+
 private:
     std::array<std::uint32_t, kPyramidCards> apartOf{};
+    std::array<std::uint32_t, kPyramidCards> waitingOf{};
 };

@@ -47,6 +47,7 @@ public:
 
 private:
     Key keyOf(const Position& s) const;
+    Position withEqualCardsFirst(const Position& s) const;
     bool knownLost(const Key& key, const Position& s) const;
     void markLost(const Position& s, const Key& key);
     int afterTurn(std::uint32_t talon, int next) const;
@@ -94,15 +95,36 @@ Key Search::keyOf(const Position& s) const {
             counts = counts * 5 + std::uint64_t(bitCount(s.talon & bounds.talonOf(v)));
         return {identity | counts << 28, 0};
     }
+    const Position c = withEqualCardsFirst(s);
     const int linked =
         rules.draw == 1 || s.next == kTalonCards ? 0 : bitCount(s.talon & (bit(s.next) - 1)) % 3;
-    identity |= std::uint64_t(s.talon) << 28 | std::uint64_t(linked) << 52;
+    identity |= std::uint64_t(c.talon) << 28 | std::uint64_t(linked) << 52;
     if (rules.passes == 0) {
         // Without a pass limit the positions a fresh pass reaches come round
         // again and again: they are all one.
-        return {identity, linked == 0 ? 0 : s.next};
+        return {identity, linked == 0 ? 0 : c.next};
     }
-    return {identity | std::uint64_t(s.pass) << 54, s.next};
+    return {identity | std::uint64_t(s.pass) << 54, c.next};
+}
+
+// Two talon cards of one value are interchangeable: the game goes on alike
+// whichever of them is left, so long as the values in stock order are the
+// same. Each card left is taken as the earliest card of its value after the
+// one before it, and `next` follows the card it points at.
+Position Search::withEqualCardsFirst(const Position& s) const {
+    Position c = s;
+    c.talon = 0;
+    c.next = kTalonCards;
+    int from = 0;
+    for (std::uint32_t left = s.talon; left;) {
+        const int t = takeLowest(left);
+        const int place = std::countr_zero(bounds.talonOf(layout.talon[t]) & ~(bit(from) - 1));
+        if (t >= s.next && c.next == kTalonCards)
+            c.next = place;
+        c.talon |= bit(place);
+        from = place + 1;
+    }
+    return c;
 }
 
 // A position lost with passes to spare is lost with fewer too.
@@ -149,14 +171,12 @@ bool Search::visit(Position s) {
     const std::uint32_t free = playForced(s);
     if (s.pyramid == 0)
         return true;
+    // The table first: most positions met are known, and the bounds cost more.
     const Key key = keyOf(s);
-    lost.prefetch(key.identity);
-    if (!bounds.hopeless(s)) {
-        if (!knownLost(key, s)) {
-            if (winnableFromReserve(s) && (pyramidPairs(s, free) || wastePlays(s, free)))
-                return true;
-            markLost(s, key);
-        }
+    if (!knownLost(key, s) && !bounds.hopeless(s)) {
+        if (winnableFromReserve(s) && (pyramidPairs(s, free) || wastePlays(s, free)))
+            return true;
+        markLost(s, key);
     }
     line.resize(mark);
     return false;

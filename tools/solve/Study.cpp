@@ -81,7 +81,8 @@ void study(int deals, quint32 seed, const Rules& rules, std::ostream& out) {
     out << std::setprecision(2) << "winnable: " << winnable << " (" << 100.0 * winnable / deals
         << " %), 95 % Wilson interval " << 100 * ci.low << " .. " << 100 * ci.high << " %\n";
     out << std::setprecision(3) << "search ms: median " << 1000 * quantile(seconds, 0.5)
-        << ", 95th " << 1000 * quantile(seconds, 0.95) << ", worst " << 1000 * quantile(seconds, 1)
+        << ", 95th " << 1000 * quantile(seconds, 0.95) << ", 99th "
+        << 1000 * quantile(seconds, 0.99) << ", worst " << 1000 * quantile(seconds, 1)
         << " (deal --ms " << slowest << ")\n";
     const auto over = [&](double limit) {
         return std::count_if(seconds.begin(), seconds.end(), [&](double x) { return x > limit; });
