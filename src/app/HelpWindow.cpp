@@ -1,10 +1,14 @@
 #include "HelpWindow.h"
 
+#include "FrameExtents.h"
+#include "Placement.h"
 #include "resources.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -129,9 +133,26 @@ void HelpWindow::open(const QString& page) {
         browser->setSource(resourceUrl(page));
     // The page may already have been on view, with the history it had then.
     browser->clearHistory();
+    if (isHidden())
+        fitScreen();
     show();
     raise();
     activateWindow();
+}
+
+void HelpWindow::fitScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // A small screen at a high scale holds less than the book's usual size;
+    // the frame has to fit too.
+    const QSize room = screen->availableGeometry().size();
+    resize(size().boundedTo(room.shrunkBy(frameExtents(*this))));
+    // Where the player left it, as far as the screen allows.
+    const QRect outer = frameGeometry();
+    if (testAttribute(Qt::WA_Moved))
+        moveFrameTo(*this, keeponscreen(outer.left(), outer.top(), outer.width(), outer.height(), 0,
+                                        room.width(), room.height()));
 }
 
 void HelpWindow::setOwner(QWidget* owner) {

@@ -46,6 +46,8 @@ private:
     void openBook(const QString& helpFile);
     // Shows a page (":/help/...", with its anchor) of the book on view.
     void open(const QString& page);
+    // Before an opening: no larger than the screen, and wholly on it.
+    void fitScreen();
 
     QTextBrowser* browser;
     QToolButton* contents;

@@ -1,6 +1,8 @@
 #include "WindowFixture.h"
 
+#include "About01.h"
 #include "Formbank.h"
+#include "HelpWindow.h"
 #include "PanelLayout.h"
 #include "Smena.h"
 #include "frmopt.h"
@@ -8,6 +10,8 @@
 
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScreen>
+#include <QStatusBar>
 
 TEST_F(WindowTest, StartsWithAnEmptyTableAndOnlyTheCommandsThatCanAct) {
     EXPECT_EQ(Form1->frameGeometry(), QRect(5, 20, 630, 440)) << "where nothing is stored";
@@ -147,4 +151,31 @@ TEST(PanelLayout, CentredPinnedOrJustAboveTheTop) {
     for (const Row& r : rows)
         EXPECT_EQ(panelPosition(r.clientWidth, r.clientHeight, 613, 357, r.statusBar), r.expected)
             << r.clientWidth << "x" << r.clientHeight;
+}
+
+// Also run on a 1024 x 768 screen at 200 %, which holds 512 x 384 pixels.
+TEST_F(WindowTest, TheWindowItsDialogsAndTheHelpStayOnTheScreen) {
+    const QRect screen = Form1->screen()->geometry();
+    const auto fits = [&](const QRect& r) {
+        return screen.contains(r) ? testing::AssertionSuccess()
+                                  : testing::AssertionFailure() << r.x() << ',' << r.y() << ' '
+                                                                << r.width() << 'x' << r.height();
+    };
+    EXPECT_TRUE(fits(Form1->frameGeometry()));
+    const QWidget* bar = Form1->statusBar();
+    EXPECT_TRUE(fits(QRect(bar->mapToGlobal(QPoint()), bar->size())));
+    for (QAction* command : {Form1->menuwinn, Form1->menuopt, Form1->menudeck}) {
+        QRect dialog;
+        onModal<QDialog>([&](QDialog* d) {
+            dialog = d->frameGeometry();
+            d->reject();
+        });
+        command->trigger();
+        EXPECT_TRUE(fits(dialog)) << command->text().toStdString();
+    }
+    Form1->N11->trigger(); // About stays open on its own
+    EXPECT_TRUE(fits(aboutform->frameGeometry()));
+    Form1->N13->trigger();
+    EXPECT_TRUE(Form1->helpWindow().isVisible());
+    EXPECT_TRUE(fits(Form1->helpWindow().frameGeometry()));
 }
