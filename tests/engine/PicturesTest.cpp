@@ -24,27 +24,25 @@ TEST_F(TableTest, ANewBackReachesFaceDownCardsOnlyAndSparesTheEmptyStockMarker) 
 namespace {
 
 // What corner `xy` (TL, TR, BL or BR) of card n shows wrongly, or an empty
-// string. Its three logical pixels, every device pixel of them, show the
+// string. Its three logical pixels, as whole device-pixel blocks, show the
 // table (beneath == 0) or card n + beneath: the card above it in the
 // pyramid, or the card beneath it in a fan, 15 columns on.
 std::string cornerFault(const Scene& sc, int n, const QString& xy, int beneath) {
     const bool right = xy[1] == u'R', bottom = xy[0] == u'B';
     const QPoint shift = beneath > 0 ? QPoint(15, 0) : right ? QPoint(-38, 40) : QPoint(39, 40);
-    const int x = right ? 70 : 0, y = bottom ? 95 : 0, dx = right ? -1 : 1, dy = bottom ? -1 : 1;
+    const QPoint at(right ? 70 : 0, bottom ? 95 : 0), in(right ? -1 : 1, bottom ? -1 : 1);
     const QImage& card = sc.cards[n].image;
-    const qreal ratio = card.devicePixelRatio();
-    for (QPoint p : {QPoint(x, y), QPoint(x + dx, y), QPoint(x, y + dy)}) {
-        const DeviceSpan xs = deviceSpan(p.x(), ratio), ys = deviceSpan(p.y(), ratio);
-        const QPoint from(deviceSpan(p.x() + shift.x(), ratio).first,
-                          deviceSpan(p.y() + shift.y(), ratio).first);
-        for (int i = 0; i < xs.last - xs.first; ++i)
-            for (int j = 0; j < ys.last - ys.first; ++j) {
-                const QRgb want = beneath ? sc.cards[n + beneath].image.pixel(from + QPoint(i, j))
-                                          : kTableColour.rgb();
-                if (card.pixel(xs.first + i, ys.first + j) != want)
-                    return "card " + std::to_string(n) + " at logical (" + std::to_string(p.x()) +
-                           ", " + std::to_string(p.y()) + ")";
-            }
+    const int r = int(card.devicePixelRatio()); // whole ratios only: a block is r x r
+    const auto block = [r](const QImage& img, QPoint p) {
+        return img.copy(QRect(p * r, QSize(r, r)));
+    };
+    for (QPoint p : {at, at + QPoint(in.x(), 0), at + QPoint(0, in.y())}) {
+        QImage want = block(beneath ? sc.cards[n + beneath].image : card, p + shift);
+        if (!beneath)
+            want.fill(kTableColour);
+        if (block(card, p) != want)
+            return "card " + std::to_string(n) + " at logical (" + std::to_string(p.x()) + ", " +
+                   std::to_string(p.y()) + ")";
     }
     return {};
 }
