@@ -107,7 +107,7 @@ std::string checkPiles(const Game& game) {
             return card + "a waste card off the waste";
         if (n > 28 && place == plDiscarded)
             ++stockCardsGone;
-        if (n <= 28 && place != plDiscarded) {
+        if (n <= 28 && place != plDiscarded) { // the bottom row lies open from the deal on
             const Covering c = n <= 21 ? coveringCards(n) : Covering{};
             const bool free = n > 21 || (s.cards[c.left].place == plDiscarded &&
                                          s.cards[c.right].place == plDiscarded);
