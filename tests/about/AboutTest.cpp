@@ -2,8 +2,8 @@
 // conditions, and that no timer outlives the window on screen.
 #include "About01.h"
 
-#include "../toolkit/QtPrinters.h"
 #include "AboutWidgets.h"
+#include "QtPrinters.h"
 
 #include <QLineEdit>
 #include <QPushButton>

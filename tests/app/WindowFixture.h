@@ -6,8 +6,8 @@
 #include "Form1.h"
 #include "ModalWindows.h"
 #include "PictureControl.h"
+#include "QtPrinters.h"
 #include "StoreFiles.h"
-#include "TextPrinter.h"
 #include "Texts.h"
 #include "Windows.h"
 #include "enterfrm.h"
@@ -45,6 +45,45 @@ protected:
     }
     void key(int k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(Form1, Qt::Key(k), mods); }
     QString panel(int i) { return Form1->StatusGameBar[size_t(i)]->text(); }
+
+    // The window only mirrors the engine's scene: every card picture where the
+    // scene puts it, stacked and pointed at as there, stock and discarded cards
+    // on their places, and the frame, the status bar, the menus and the clock.
+    void expectMirrorsScene() {
+        const Scene& sc = game().scene();
+        std::vector<int> stacking;
+        for (QObject* child : Form1->PanelMain->children())
+            if (auto* pc = qobject_cast<PictureControl*>(child); pc && pc->tag() >= 1)
+                stacking.push_back(pc->tag());
+            else if (child == Form1->frameBevel)
+                stacking.push_back(kFrameItem);
+        EXPECT_EQ(stacking, sc.stacking);
+        for (int n = 1; sc.cardsCreated && n <= kCardCount; ++n) {
+            const CardPicture& p = sc.cards[size_t(n)];
+            const int place = game().state().cards[n].place;
+            const QPoint onPlace = place == plStock       ? Form1->Imagenew->pos()
+                                   : place == plDiscarded ? Form1->Imagelast->pos()
+                                                          : p.pos;
+            EXPECT_TRUE(card(n)->isVisible() && card(n)->pos() == p.pos && p.pos == onPlace &&
+                        card(n)->picture().cacheKey() == p.image.cacheKey() &&
+                        (card(n)->cursor().shape() == Qt::ArrowCursor) ==
+                            (p.cursor == kDefaultCursor))
+                << "card " << n;
+        }
+        EXPECT_EQ(Form1->Imagenew->picture().cacheKey(), sc.imagenew.cacheKey());
+        EXPECT_TRUE(!sc.frameVisible || Form1->frameBevel->geometry() == sc.frameRect);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(panel(i), sc.panels[size_t(i)]);
+        const MenuState& m = sc.menu;
+        EXPECT_EQ((std::vector<bool>{Form1->menurozd->isEnabled(), Form1->popmenurozd->isEnabled(),
+                                     Form1->peretminus->isVisible(), Form1->menupause->isEnabled(),
+                                     Form1->menupscore->isVisible(),
+                                     Form1->menunilscore->isVisible(), Form1->N131->isChecked(),
+                                     Form1->frameBevel->isVisible(), Form1->TimerGame.isActive()}),
+                  (std::vector<bool>{m.menurozdEnabled, m.popmenurozdEnabled, m.peretminusVisible,
+                                     m.menupauseEnabled, m.menupscoreVisible, m.menunilscoreVisible,
+                                     m.N131Checked, sc.frameVisible, sc.timerEnabled}));
+    }
 };
 
 // What one pass through the dialogs after a win saw.

@@ -2,9 +2,13 @@
 
 // Shared set-up for the rule tests: a real image store, scripted answers to
 // the rules' questions, a fixed time of day and a way to lay out chosen cards.
+// Every deal and step is followed by the soak's table check, so the tests
+// themselves only look at what the rule under test decides.
 
 #include "Formbank.h"
 #include "Game.h"
+#include "QtPrinters.h"
+#include "RandomPlay.h"
 
 #include <QStringList>
 
@@ -14,11 +18,6 @@
 #include <map>
 #include <memory>
 #include <vector>
-
-// Readable failure messages for texts.
-inline void PrintTo(const QString& s, std::ostream* os) {
-    *os << s.toStdString();
-}
 
 class ScriptedHost : public GameHost {
 public:
@@ -79,8 +78,14 @@ class TableTest : public ::testing::Test {
 protected:
     ScriptedHost host;
     quint32 timeOfDay = 45296789; // 12:34:56.789 UTC
-    std::unique_ptr<Game> game =
-        std::make_unique<Game>(testBank(), host, [this] { return timeOfDay; });
+    const TBankForm* bank = &testBank();
+    std::unique_ptr<Game> game = std::make_unique<Game>(*bank, host, [this] { return timeOfDay; });
+
+    // A fresh program on the given image store, before its first deal.
+    void restart(const TBankForm& store = testBank()) {
+        bank = &store;
+        game = std::make_unique<Game>(store, host, [this] { return timeOfDay; });
+    }
 
     const GameState& st() const { return game->state(); }
     const Scene& scene() const { return game->scene(); }
@@ -90,11 +95,12 @@ protected:
         game->newgame();
         if (!named.empty())
             game->presetCodes(dealWith(named));
+        expectSoundTable("the deal");
     }
 
     // Runs a script of actions: "12" clicks card 12, "t" the free table,
-    // "m" the stock place, "F4" redeal, "F5" pause, "tick" one clock second;
-    // "t*24" repeats a step.
+    // "m" the stock place, "F2" new game, "F4" redeal, "F5" pause, "tick" one
+    // clock second; "t*24" repeats a step.
     void play(const QString& script) {
         for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
             const QStringList parts = word.split(u'*');
@@ -109,6 +115,8 @@ protected:
             game->PanelMainClick();
         else if (action == u"m")
             game->ImagenewClick();
+        else if (action == u"F2")
+            game->N21Click();
         else if (action == u"F4")
             game->menurozdClick();
         else if (action == u"F5")
@@ -117,6 +125,12 @@ protected:
             game->TimerGameTimer();
         else
             game->ImageClick(action.toInt());
+        expectSoundTable(action);
+    }
+
+    void expectSoundTable(const QString& after) const {
+        const std::string broken = checkTable(*game, *bank);
+        EXPECT_EQ(broken, "") << "after " << after.toStdString() << "\n" << dump().toStdString();
     }
 
     int place(int card) const { return st().cards[card].place; }

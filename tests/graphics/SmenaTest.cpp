@@ -1,8 +1,8 @@
 #include "Smena.h"
 
-#include "../toolkit/QtPrinters.h"
 #include "Formbank.h"
 #include "PictureControl.h"
+#include "QtPrinters.h"
 
 #include <QFrame>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "ModalWindows.h"
+#include "QtPrinters.h"
 #include "ShadowLabel.h"
-#include "TextPrinter.h"
 #include "frmvict.h"
 
 #include <QFrame>

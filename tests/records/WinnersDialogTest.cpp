@@ -1,7 +1,7 @@
 #include "BevelPanel.h"
 #include "ModalWindows.h"
+#include "QtPrinters.h"
 #include "StoreFiles.h"
-#include "TextPrinter.h"
 #include "zarvek_win.h"
 
 #include <QTabBar>

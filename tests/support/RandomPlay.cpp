@@ -102,12 +102,15 @@ std::string checkPiles(const Game& game) {
             return card + "stock card off the stock";
         if ((place == plCovered || place == plOpen) && pos != s.slots[n])
             return card + "a pyramid card off its slot";
+        if ((place == plWaste || place == plWasteBelow) && pos != s.slots[kWasteSlot] &&
+            pos != s.slots[kWasteSlot + 1] && pos != s.slots[kWasteSlot + 2])
+            return card + "a waste card off the waste";
         if (n > 28 && place == plDiscarded)
             ++stockCardsGone;
-        if (n <= 21 && place != plDiscarded) {
-            const Covering c = coveringCards(n);
-            const bool free =
-                s.cards[c.left].place == plDiscarded && s.cards[c.right].place == plDiscarded;
+        if (n <= 28 && place != plDiscarded) { // the bottom row lies open from the deal on
+            const Covering c = n <= 21 ? coveringCards(n) : Covering{};
+            const bool free = n > 21 || (s.cards[c.left].place == plDiscarded &&
+                                         s.cards[c.right].place == plDiscarded);
             if (free != (place == plOpen))
                 return card + "open and uncovered disagree";
         }
@@ -132,16 +135,23 @@ std::string checkScene(const Game& game, const TBankForm& bank) {
                    " times";
     if (sc.frameVisible != s.selectionActive)
         return "the frame and the selection disagree";
+    if (sc.frameVisible && (sc.stacking.back() != kFrameItem ||
+                            sc.frameRect != QRect(sc.cards[s.selectedCard].pos - QPoint(4, 4),
+                                                  QSize(kCardWidth + 8, kCardHeight + 8))))
+        return "the frame is not drawn over the selected card";
     for (int n = 1; n <= 52; ++n) {
         const Card& c = s.cards[n];
         const CardPicture& p = sc.cards[n];
         const std::string card = "card " + std::to_string(n) + ": ";
+        if (!s.paused && c.faceUp == (c.place == plStock))
+            return card + (c.faceUp ? "face up in the stock" : "face down off the stock");
         const QImage& expected = c.faceUp ? bank.imageOfMD(c.suit, c.rank) : bank.back(s.deck);
         if (!shows(p.image, expected))
             return card + (c.faceUp ? "face up but not showing its face" : "face down, no back");
         const bool playable = c.place == plStock || c.place == plWaste || c.place == plOpen;
-        if (p.cursor != kDefaultCursor && (p.cursor != s.handCursor || !playable))
-            return card + "a hand over a card that cannot be played";
+        if (p.cursor != (playable ? s.handCursor : kDefaultCursor))
+            return card + (playable ? "no hand over a playable card"
+                                    : "a hand over a card that cannot be played");
     }
     if (sc.menu.menunilscoreVisible != sc.menu.menupscoreVisible)
         return "Reset the score without its separator";

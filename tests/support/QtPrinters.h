@@ -1,10 +1,15 @@
 #pragma once
 
-// Lets GoogleTest print Qt geometry in failure messages instead of raw bytes.
+// Lets GoogleTest print Qt texts and geometry in failure messages instead of
+// raw bytes. Every test includes this one header, so each type has one printer.
 #include <QRect>
+#include <QString>
 
 #include <ostream>
 
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QPoint& p, std::ostream* os) {
     *os << '(' << p.x() << ", " << p.y() << ')';
 }
