@@ -5,7 +5,7 @@
 #include "SettingsStore.h"
 #include "StoreError.h"
 #include "StoreFiles.h"
-#include "TextPrinter.h"
+#include "QtPrinters.h"
 
 #include <QDir>
 #include <QTemporaryDir>

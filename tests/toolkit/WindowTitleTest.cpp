@@ -2,7 +2,7 @@
 // on an X server (CTest starts a virtual one) and are skipped elsewhere.
 #include "ExactTitles.h"
 
-#include "TextPrinter.h"
+#include "QtPrinters.h"
 
 #include <QApplication>
 #include <QDialog>
