@@ -2,10 +2,10 @@
 // what link removal leaves behind.
 #include "IniStore.h"
 #include "IniText.h"
+#include "QtPrinters.h"
 #include "SettingsStore.h"
 #include "StoreError.h"
 #include "StoreFiles.h"
-#include "QtPrinters.h"
 
 #include <QDir>
 #include <QTemporaryDir>
