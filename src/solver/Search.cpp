@@ -53,7 +53,9 @@ private:
     int afterTurn(std::uint32_t talon, int next) const;
     std::uint32_t playForced(Position& s);
     bool pyramidPairs(const Position& s, std::uint32_t free);
-    bool wastePlays(const Position& s, std::uint32_t free);
+    bool wastePlays(const Position& s, std::uint32_t free, const Key& key);
+    Key freshPassKey(const Key& key, int pass) const;
+    int lostFrom(const Key& key, const Position& s) const;
     bool play(Position s, int turns, int waste, int partner);
     bool winnableFromReserve(const Position& s);
 
@@ -144,16 +146,53 @@ void Search::markLost(const Position& s, const Key& key) {
     lost.store(key.identity, key.stage);
     if (reserve || s.next == kTalonCards)
         return;
-    Position later = s;
-    later.next = kTalonCards;
-    const Key end = keyOf(later);
-    lost.store(end.identity, end.stage);
-    if (rules.passes != 0 && s.pass < rules.passes && s.talon != 0) {
-        later.next = firstInStock(s.talon);
-        ++later.pass;
-        const Key fresh = keyOf(later);
-        lost.store(fresh.identity, fresh.stage);
+    if (rules.passes == 0) {
+        const Key end = freshPassKey(key, 0); // the empty stock and every fresh pass alike
+        if (end.identity != key.identity)
+            lost.store(end.identity, end.stage);
+        return;
     }
+    const Key fresh = freshPassKey(key, s.pass);
+    lost.store(fresh.identity, kTalonCards); // the empty stock ends the pass's fresh class
+    if (s.pass < rules.passes && s.talon != 0) {
+        const Key next = freshPassKey(key, s.pass + 1);
+        lost.store(next.identity, next.stage);
+    }
+}
+
+// The class and stage of the position's fresh start in pass `pass`.
+Key Search::freshPassKey(const Key& key, int pass) const {
+    const std::uint64_t kept = (std::uint64_t(1) << 52) - 1;
+    if (rules.passes == 0)
+        return {key.identity & kept, 0};
+    const std::uint32_t talon = std::uint32_t(key.identity >> 28) & kFullTalon;
+    return {(key.identity & kept) | std::uint64_t(pass) << 54, firstInStock(talon)};
+}
+
+// The first talon card from which the position's class, turning on in this
+// pass, is known lost (kTalonCards when none is).
+int Search::lostFrom(const Key& key, const Position& s) const {
+    if (reserve)
+        return kTalonCards;
+    int stage = lost.earliestStage(key.identity);
+    for (int pass = 1; pass < s.pass; ++pass) {
+        const std::uint64_t identity = key.identity & ~(std::uint64_t(3) << 54);
+        const int earlier = lost.earliestStage(identity | std::uint64_t(pass) << 54);
+        if (earlier >= 0 && (stage < 0 || earlier < stage))
+            stage = earlier;
+    }
+    if (stage < 0)
+        return kTalonCards;
+    // Stages count canonical places; the canonical place grows with the card.
+    int from = 0;
+    for (std::uint32_t left = s.talon; left;) {
+        const int t = takeLowest(left);
+        const int place = std::countr_zero(bounds.talonOf(layout.talon[t]) & ~(bit(from) - 1));
+        if (t >= s.next && place >= stage)
+            return t;
+        from = place + 1;
+    }
+    return kTalonCards;
 }
 
 // Where the stock stands after one turn from `next`.
@@ -174,7 +213,7 @@ bool Search::visit(Position s) {
     // The table first: most positions met are known, and the bounds cost more.
     const Key key = keyOf(s);
     if (!knownLost(key, s) && !bounds.hopeless(s)) {
-        if (winnableFromReserve(s) && (pyramidPairs(s, free) || wastePlays(s, free)))
+        if (winnableFromReserve(s) && (pyramidPairs(s, free) || wastePlays(s, free, key)))
             return true;
         markLost(s, key);
     }
@@ -235,12 +274,15 @@ bool Search::pyramidPairs(const Position& s, std::uint32_t free) {
     return false;
 }
 
-bool Search::wastePlays(const Position& s, std::uint32_t free) {
+bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key) {
     Position w = s;
+    const int lostAt = lostFrom(key, s);
     int turns = 0;
     int redeals = 0;
     std::uint32_t valuesTried = 0;
     for (;;) {
+        if (redeals == 0 && w.next >= lostAt && w.next < kTalonCards)
+            return false; // turning on has reached a position known lost
         const std::uint32_t turned = w.talon & (bit(w.next) - 1);
         if (turned) {
             const int open = 31 - std::countl_zero(turned);
@@ -269,6 +311,9 @@ bool Search::wastePlays(const Position& s, std::uint32_t free) {
             ++redeals;
             ++w.pass;
             w.next = firstInStock(w.talon);
+            // Every play from the fresh pass on has been tried if it is known lost.
+            if (!reserve && knownLost(freshPassKey(key, w.pass), w))
+                return false;
         }
         ++turns;
         if (rules.passes == 0 && redeals > 0 && w.next == s.next)
