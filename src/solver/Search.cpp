@@ -27,6 +27,10 @@ int firstInStock(std::uint32_t talon) {
     return talon ? std::countr_zero(talon) : kTalonCards;
 }
 
+// The identity bits of a class that tell apart how the stock's turns fall
+// and which pass it is; the other bits say which cards are left.
+constexpr std::uint64_t kPassAndLinked = std::uint64_t(15) << 52;
+
 // A position's class and stage in the table of known positions.
 struct Key {
     std::uint64_t identity;
@@ -78,7 +82,7 @@ private:
 
 Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop)
     : layout(layout), rules(rules), stop(stop), reserve(rules.draw == 1 && rules.passes == 0),
-      bounds(layout, rules) {
+      bounds(layout, rules), lost(reserve ? 0 : kPassAndLinked) {
     if (!reserve)
         relaxed = std::make_unique<Search>(layout, Rules{1, 0}, stop);
 }
