@@ -47,6 +47,7 @@ public:
         *word = stored;
     }
 
+    std::size_t entries() const { return count; }
     std::size_t bytes() const { return size * sizeof(std::uint64_t); }
 
 private:

@@ -11,6 +11,7 @@
 #include "Bits.h"
 #include "Bounds.h"
 #include "KnownPositions.h"
+#include "PairsTried.h"
 
 #include <chrono>
 #include <memory>
@@ -40,7 +41,7 @@ struct Key {
 class Search {
 public:
     Search(const Layout& layout, const Rules& rules, std::stop_token stop);
-    bool visit(Position s);
+    bool visit(Position s, const PairsTried& refuted = {});
 
     std::uint64_t allNodes() const { return nodes + (relaxed ? relaxed->nodes : 0); }
     std::size_t allBytes() const {
@@ -56,11 +57,11 @@ private:
     void markLost(const Position& s, const Key& key);
     int afterTurn(std::uint32_t talon, int next) const;
     std::uint32_t playForced(Position& s);
-    bool pyramidPairs(const Position& s, std::uint32_t free);
-    bool wastePlays(const Position& s, std::uint32_t free, const Key& key);
+    bool pyramidPairs(const Position& s, std::uint32_t free, PairsTried& tried);
+    bool wastePlays(const Position& s, std::uint32_t free, const Key& key, const PairsTried& tried);
     Key freshPassKey(const Key& key, int pass) const;
     int lostFrom(const Key& key, const Position& s) const;
-    bool play(Position s, int turns, int waste, int partner);
+    bool play(Position s, int turns, int waste, int partner, const PairsTried& tried);
     bool winnableFromReserve(const Position& s);
 
     const Layout& layout;
@@ -207,7 +208,7 @@ int Search::afterTurn(std::uint32_t talon, int next) const {
     return firstInStock(stock);
 }
 
-bool Search::visit(Position s) {
+bool Search::visit(Position s, const PairsTried& refuted) {
     if ((nodes++ & 1023) == 0 && stop.stop_requested())
         throw Cancelled{};
     const std::size_t mark = line.size();
@@ -217,7 +218,9 @@ bool Search::visit(Position s) {
     // The table first: most positions met are known, and the bounds cost more.
     const Key key = keyOf(s);
     if (!knownLost(key, s) && !bounds.hopeless(s)) {
-        if (winnableFromReserve(s) && (pyramidPairs(s, free) || wastePlays(s, free, key)))
+        PairsTried tried = refuted.within(s.pyramid);
+        if (winnableFromReserve(s) &&
+            (pyramidPairs(s, free, tried) || wastePlays(s, free, key, tried)))
             return true;
         markLost(s, key);
     }
@@ -260,25 +263,30 @@ std::uint32_t Search::playForced(Position& s) {
     }
 }
 
-bool Search::pyramidPairs(const Position& s, std::uint32_t free) {
+bool Search::pyramidPairs(const Position& s, std::uint32_t free, PairsTried& tried) {
     for (std::uint32_t left = free; left;) {
         const int a = takeLowest(left);
         std::uint32_t partners = left & bounds.pyramidOf(kKingValue - layout.pyramid[a]);
         while (partners) {
             const int b = takeLowest(partners);
+            const std::uint32_t pair = bit(a) | bit(b);
+            if (tried.has(pair))
+                continue;
             Position next = s;
-            next.pyramid &= ~(bit(a) | bit(b));
+            next.pyramid &= ~pair;
             line.push_back(a + 1);
             line.push_back(b + 1);
-            if (visit(next))
+            if (visit(next, tried))
                 return true;
             line.resize(line.size() - 2);
+            tried.add(pair);
         }
     }
     return false;
 }
 
-bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key) {
+bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key,
+                        const PairsTried& tried) {
     Position w = s;
     const int lostAt = lostFrom(key, s);
     int turns = 0;
@@ -292,7 +300,7 @@ bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key) {
             const int open = 31 - std::countl_zero(turned);
             const int value = layout.talon[open];
             if (value == kKingValue) {
-                if (play(w, turns, open, -1))
+                if (play(w, turns, open, -1, tried))
                     return true;
                 // One card at a time, a King gone from the waste spoils no
                 // later play; every later position is reached without it.
@@ -302,7 +310,7 @@ bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key) {
                 valuesTried |= bit(value);
                 for (std::uint32_t partners = free & bounds.pyramidOf(kKingValue - value);
                      partners;)
-                    if (play(w, turns, open, takeLowest(partners)))
+                    if (play(w, turns, open, takeLowest(partners), tried))
                         return true;
             }
         }
@@ -327,7 +335,7 @@ bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key) {
 
 // Turns the stock `turns` times, then takes talon card `waste` alone (a King)
 // or with pyramid card bit `partner`.
-bool Search::play(Position s, int turns, int waste, int partner) {
+bool Search::play(Position s, int turns, int waste, int partner, const PairsTried& tried) {
     const std::size_t mark = line.size();
     line.insert(line.end(), std::size_t(turns), kStockPlace);
     line.push_back(talonCardNumber(waste));
@@ -336,7 +344,7 @@ bool Search::play(Position s, int turns, int waste, int partner) {
         line.push_back(partner + 1);
         s.pyramid &= ~bit(partner);
     }
-    if (visit(s))
+    if (visit(s, tried))
         return true;
     line.resize(mark);
     return false;
