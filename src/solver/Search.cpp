@@ -13,6 +13,7 @@
 #include "KnownPositions.h"
 #include "PairsTried.h"
 
+#include <array>
 #include <chrono>
 #include <memory>
 
@@ -79,6 +80,8 @@ private:
     // settle most lost positions long before the stock's order would.
     std::unique_ptr<Search> relaxed;
     KnownPositions wonFromReserve;
+    // The talon cards of each talon card's value, itself included.
+    std::array<std::uint32_t, kTalonCards> sameValue{};
 };
 
 Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop)
@@ -86,6 +89,8 @@ Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop)
       bounds(layout, rules), lost(reserve ? 0 : kPassAndLinked) {
     if (!reserve)
         relaxed = std::make_unique<Search>(layout, Rules{1, 0}, stop);
+    for (int t = 0; t < kTalonCards; ++t)
+        sameValue[t] = bounds.talonOf(layout.talon[t]);
 }
 
 // Turning moves the stock on by one card or three; from a position the
@@ -125,7 +130,7 @@ Position Search::withEqualCardsFirst(const Position& s) const {
     int from = 0;
     for (std::uint32_t left = s.talon; left;) {
         const int t = takeLowest(left);
-        const int place = std::countr_zero(bounds.talonOf(layout.talon[t]) & ~(bit(from) - 1));
+        const int place = std::countr_zero(sameValue[t] & ~(bit(from) - 1));
         if (t >= s.next && c.next == kTalonCards)
             c.next = place;
         c.talon |= bit(place);
@@ -192,7 +197,7 @@ int Search::lostFrom(const Key& key, const Position& s) const {
     int from = 0;
     for (std::uint32_t left = s.talon; left;) {
         const int t = takeLowest(left);
-        const int place = std::countr_zero(bounds.talonOf(layout.talon[t]) & ~(bit(from) - 1));
+        const int place = std::countr_zero(sameValue[t] & ~(bit(from) - 1));
         if (t >= s.next && place >= stage)
             return t;
         from = place + 1;
