@@ -11,7 +11,9 @@
 #include "Bits.h"
 #include "Bounds.h"
 #include "KnownPositions.h"
+#include "PairsTried.h"
 
+#include <array>
 #include <chrono>
 #include <memory>
 
@@ -27,6 +29,10 @@ int firstInStock(std::uint32_t talon) {
     return talon ? std::countr_zero(talon) : kTalonCards;
 }
 
+// The identity bits of a class that tell apart how the stock's turns fall
+// and which pass it is; the other bits say which cards are left.
+constexpr std::uint64_t kPassAndLinked = std::uint64_t(15) << 52;
+
 // A position's class and stage in the table of known positions.
 struct Key {
     std::uint64_t identity;
@@ -36,7 +42,7 @@ struct Key {
 class Search {
 public:
     Search(const Layout& layout, const Rules& rules, std::stop_token stop);
-    bool visit(Position s);
+    bool visit(Position s, const PairsTried& refuted = {});
 
     std::uint64_t allNodes() const { return nodes + (relaxed ? relaxed->nodes : 0); }
     std::size_t allBytes() const {
@@ -52,9 +58,11 @@ private:
     void markLost(const Position& s, const Key& key);
     int afterTurn(std::uint32_t talon, int next) const;
     std::uint32_t playForced(Position& s);
-    bool pyramidPairs(const Position& s, std::uint32_t free);
-    bool wastePlays(const Position& s, std::uint32_t free);
-    bool play(Position s, int turns, int waste, int partner);
+    bool pyramidPairs(const Position& s, std::uint32_t free, PairsTried& tried);
+    bool wastePlays(const Position& s, std::uint32_t free, const Key& key, const PairsTried& tried);
+    Key freshPassKey(const Key& key, int pass) const;
+    int lostFrom(const Key& key, const Position& s) const;
+    bool play(Position s, int turns, int waste, int partner, const PairsTried& tried);
     bool winnableFromReserve(const Position& s);
 
     const Layout& layout;
@@ -72,13 +80,17 @@ private:
     // settle most lost positions long before the stock's order would.
     std::unique_ptr<Search> relaxed;
     KnownPositions wonFromReserve;
+    // The talon cards of each talon card's value, itself included.
+    std::array<std::uint32_t, kTalonCards> sameValue{};
 };
 
 Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop)
     : layout(layout), rules(rules), stop(stop), reserve(rules.draw == 1 && rules.passes == 0),
-      bounds(layout, rules) {
+      bounds(layout, rules), lost(reserve ? 0 : kPassAndLinked) {
     if (!reserve)
         relaxed = std::make_unique<Search>(layout, Rules{1, 0}, stop);
+    for (int t = 0; t < kTalonCards; ++t)
+        sameValue[t] = bounds.talonOf(layout.talon[t]);
 }
 
 // Turning moves the stock on by one card or three; from a position the
@@ -118,7 +130,7 @@ Position Search::withEqualCardsFirst(const Position& s) const {
     int from = 0;
     for (std::uint32_t left = s.talon; left;) {
         const int t = takeLowest(left);
-        const int place = std::countr_zero(bounds.talonOf(layout.talon[t]) & ~(bit(from) - 1));
+        const int place = std::countr_zero(sameValue[t] & ~(bit(from) - 1));
         if (t >= s.next && c.next == kTalonCards)
             c.next = place;
         c.talon |= bit(place);
@@ -144,16 +156,53 @@ void Search::markLost(const Position& s, const Key& key) {
     lost.store(key.identity, key.stage);
     if (reserve || s.next == kTalonCards)
         return;
-    Position later = s;
-    later.next = kTalonCards;
-    const Key end = keyOf(later);
-    lost.store(end.identity, end.stage);
-    if (rules.passes != 0 && s.pass < rules.passes && s.talon != 0) {
-        later.next = firstInStock(s.talon);
-        ++later.pass;
-        const Key fresh = keyOf(later);
-        lost.store(fresh.identity, fresh.stage);
+    if (rules.passes == 0) {
+        const Key end = freshPassKey(key, 0); // the empty stock and every fresh pass alike
+        if (end.identity != key.identity)
+            lost.store(end.identity, end.stage);
+        return;
     }
+    const Key fresh = freshPassKey(key, s.pass);
+    lost.store(fresh.identity, kTalonCards); // the empty stock ends the pass's fresh class
+    if (s.pass < rules.passes && s.talon != 0) {
+        const Key next = freshPassKey(key, s.pass + 1);
+        lost.store(next.identity, next.stage);
+    }
+}
+
+// The class and stage of the position's fresh start in pass `pass`.
+Key Search::freshPassKey(const Key& key, int pass) const {
+    const std::uint64_t kept = (std::uint64_t(1) << 52) - 1;
+    if (rules.passes == 0)
+        return {key.identity & kept, 0};
+    const std::uint32_t talon = std::uint32_t(key.identity >> 28) & kFullTalon;
+    return {(key.identity & kept) | std::uint64_t(pass) << 54, firstInStock(talon)};
+}
+
+// The first talon card from which the position's class, turning on in this
+// pass, is known lost (kTalonCards when none is).
+int Search::lostFrom(const Key& key, const Position& s) const {
+    if (reserve)
+        return kTalonCards;
+    int stage = lost.earliestStage(key.identity);
+    for (int pass = 1; pass < s.pass; ++pass) {
+        const std::uint64_t identity = key.identity & ~(std::uint64_t(3) << 54);
+        const int earlier = lost.earliestStage(identity | std::uint64_t(pass) << 54);
+        if (earlier >= 0 && (stage < 0 || earlier < stage))
+            stage = earlier;
+    }
+    if (stage < 0)
+        return kTalonCards;
+    // Stages count canonical places; the canonical place grows with the card.
+    int from = 0;
+    for (std::uint32_t left = s.talon; left;) {
+        const int t = takeLowest(left);
+        const int place = std::countr_zero(sameValue[t] & ~(bit(from) - 1));
+        if (t >= s.next && place >= stage)
+            return t;
+        from = place + 1;
+    }
+    return kTalonCards;
 }
 
 // Where the stock stands after one turn from `next`.
@@ -164,7 +213,7 @@ int Search::afterTurn(std::uint32_t talon, int next) const {
     return firstInStock(stock);
 }
 
-bool Search::visit(Position s) {
+bool Search::visit(Position s, const PairsTried& refuted) {
     if ((nodes++ & 1023) == 0 && stop.stop_requested())
         throw Cancelled{};
     const std::size_t mark = line.size();
@@ -174,7 +223,9 @@ bool Search::visit(Position s) {
     // The table first: most positions met are known, and the bounds cost more.
     const Key key = keyOf(s);
     if (!knownLost(key, s) && !bounds.hopeless(s)) {
-        if (winnableFromReserve(s) && (pyramidPairs(s, free) || wastePlays(s, free)))
+        PairsTried tried = refuted.within(s.pyramid);
+        if (winnableFromReserve(s) &&
+            (pyramidPairs(s, free, tried) || wastePlays(s, free, key, tried)))
             return true;
         markLost(s, key);
     }
@@ -217,36 +268,44 @@ std::uint32_t Search::playForced(Position& s) {
     }
 }
 
-bool Search::pyramidPairs(const Position& s, std::uint32_t free) {
+bool Search::pyramidPairs(const Position& s, std::uint32_t free, PairsTried& tried) {
     for (std::uint32_t left = free; left;) {
         const int a = takeLowest(left);
         std::uint32_t partners = left & bounds.pyramidOf(kKingValue - layout.pyramid[a]);
         while (partners) {
             const int b = takeLowest(partners);
+            const std::uint32_t pair = bit(a) | bit(b);
+            if (tried.has(pair))
+                continue;
             Position next = s;
-            next.pyramid &= ~(bit(a) | bit(b));
+            next.pyramid &= ~pair;
             line.push_back(a + 1);
             line.push_back(b + 1);
-            if (visit(next))
+            if (visit(next, tried))
                 return true;
             line.resize(line.size() - 2);
+            tried.add(pair);
         }
     }
     return false;
 }
 
-bool Search::wastePlays(const Position& s, std::uint32_t free) {
+bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key,
+                        const PairsTried& tried) {
     Position w = s;
+    const int lostAt = lostFrom(key, s);
     int turns = 0;
     int redeals = 0;
     std::uint32_t valuesTried = 0;
     for (;;) {
+        if (redeals == 0 && w.next >= lostAt && w.next < kTalonCards)
+            return false; // turning on has reached a position known lost
         const std::uint32_t turned = w.talon & (bit(w.next) - 1);
         if (turned) {
             const int open = 31 - std::countl_zero(turned);
             const int value = layout.talon[open];
             if (value == kKingValue) {
-                if (play(w, turns, open, -1))
+                if (play(w, turns, open, -1, tried))
                     return true;
                 // One card at a time, a King gone from the waste spoils no
                 // later play; every later position is reached without it.
@@ -256,7 +315,7 @@ bool Search::wastePlays(const Position& s, std::uint32_t free) {
                 valuesTried |= bit(value);
                 for (std::uint32_t partners = free & bounds.pyramidOf(kKingValue - value);
                      partners;)
-                    if (play(w, turns, open, takeLowest(partners)))
+                    if (play(w, turns, open, takeLowest(partners), tried))
                         return true;
             }
         }
@@ -269,6 +328,9 @@ bool Search::wastePlays(const Position& s, std::uint32_t free) {
             ++redeals;
             ++w.pass;
             w.next = firstInStock(w.talon);
+            // Every play from the fresh pass on has been tried if it is known lost.
+            if (!reserve && knownLost(freshPassKey(key, w.pass), w))
+                return false;
         }
         ++turns;
         if (rules.passes == 0 && redeals > 0 && w.next == s.next)
@@ -278,7 +340,7 @@ bool Search::wastePlays(const Position& s, std::uint32_t free) {
 
 // Turns the stock `turns` times, then takes talon card `waste` alone (a King)
 // or with pyramid card bit `partner`.
-bool Search::play(Position s, int turns, int waste, int partner) {
+bool Search::play(Position s, int turns, int waste, int partner, const PairsTried& tried) {
     const std::size_t mark = line.size();
     line.insert(line.end(), std::size_t(turns), kStockPlace);
     line.push_back(talonCardNumber(waste));
@@ -287,7 +349,7 @@ bool Search::play(Position s, int turns, int waste, int partner) {
         line.push_back(partner + 1);
         s.pyramid &= ~bit(partner);
     }
-    if (visit(s))
+    if (visit(s, tried))
         return true;
     line.resize(mark);
     return false;

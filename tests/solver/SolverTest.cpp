@@ -156,6 +156,7 @@ TEST_F(SolverTest, DealsAtTheEdgeOfTheShortcutsAgreeWithThePlainSearch) {
         {{smCasino, 0}, 21979245, false},   {{smCasino, 0}, 76236232, false},
         {{smCasino, 1}, 572231, false},     {{smCasino, 1}, 27987672, false},
         {{smStandard, 1}, 16761976, false}, {{smNone, 1}, 60548131, false},
+        {{smNone, 1}, 14469087, false},     {{smNone, 0}, 62403169, false},
         {{smCasino, 1}, 20963958, true},    {{smNone, 1}, 44913129, true},
     };
     for (const auto& row : rows) {
