@@ -106,43 +106,53 @@ protected:
 
 } // namespace
 
-// Per mode: fresh deals, then positions somewhere in the middle of a game.
-TEST_F(SolverTest, EveryModeWinsAsFoundAndAgreesWithThePlainSearch) {
-    std::mt19937 rng(20240610);
-    for (const Mode& m : kModes) {
-        int won = 0;
-        int compared = 0;
-        for (int deal = 0; deal < 120; ++deal) {
-            const auto ms = quint32(rng() % 86'400'000u);
-            start(m, ms);
-            SCOPED_TRACE(m.name() + ", ms " + std::to_string(ms));
-            const Problem problem = problemOf(st());
-            ASSERT_EQ(problem, dealtAt(ms, rulesOf(m.scoreMode, m.drawThree)));
-            const Solution found = solve(problem);
-            won += found.winnable ? 1 : 0;
-            check(found, compared);
-            if (HasFatalFailure())
-                return;
-        }
-        // Every mode has both outcomes among this many deals.
-        EXPECT_GT(won, 0) << m.name();
-        EXPECT_LT(won, 120) << m.name();
-        EXPECT_EQ(compared, kCompared) << m.name();
+class EveryMode : public SolverTest, public testing::WithParamInterface<int> {};
 
-        compared = 0;
-        for (int deal = 0; deal < 80; ++deal) {
-            start(m, quint32(rng() % 86'400'000u));
-            wander(*game, rng, int(rng() % 120));
-            if (!st().gameRunning)
-                continue;
-            SCOPED_TRACE(m.name() + "\n" + dump().toStdString());
-            check(solve(problemOf(st())), compared);
-            if (HasFatalFailure())
-                return;
-        }
-        EXPECT_EQ(compared, kCompared) << m.name();
+// Fresh deals, then positions somewhere in the middle of a game. One test a
+// mode, so that the modes run side by side.
+TEST_P(EveryMode, WinsAsFoundAndAgreesWithThePlainSearch) {
+    const Mode& m = kModes[GetParam()];
+    std::mt19937 rng(20240610 + GetParam());
+    int won = 0;
+    int compared = 0;
+    for (int deal = 0; deal < 120; ++deal) {
+        const auto ms = quint32(rng() % 86'400'000u);
+        start(m, ms);
+        SCOPED_TRACE(m.name() + ", ms " + std::to_string(ms));
+        const Problem problem = problemOf(st());
+        ASSERT_EQ(problem, dealtAt(ms, rulesOf(m.scoreMode, m.drawThree)));
+        const Solution found = solve(problem);
+        won += found.winnable ? 1 : 0;
+        check(found, compared);
+        if (HasFatalFailure())
+            return;
     }
+    // Every mode has both outcomes among this many deals.
+    EXPECT_GT(won, 0);
+    EXPECT_LT(won, 120);
+    EXPECT_EQ(compared, kCompared);
+
+    compared = 0;
+    for (int deal = 0; deal < 80; ++deal) {
+        start(m, quint32(rng() % 86'400'000u));
+        wander(*game, rng, int(rng() % 120));
+        if (!st().gameRunning)
+            continue;
+        SCOPED_TRACE(m.name() + "\n" + dump().toStdString());
+        check(solve(problemOf(st())), compared);
+        if (HasFatalFailure())
+            return;
+    }
+    EXPECT_EQ(compared, kCompared);
 }
+INSTANTIATE_TEST_SUITE_P(Solver, EveryMode, testing::Range(0, int(std::size(kModes))),
+                         [](const auto& info) {
+                             const Mode& m = kModes[info.param];
+                             return std::string(m.scoreMode == smCasino     ? "Casino"
+                                                : m.scoreMode == smStandard ? "Standard"
+                                                                            : "NoScore") +
+                                    (m.drawThree ? "ThreeCards" : "OneCard");
+                         });
 
 // Deals at the edge of the bounds and of the table's equal talon cards: won
 // deals a careless shortcut would give up, and lost ones the bounds settle
