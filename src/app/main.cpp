@@ -2,6 +2,7 @@
 #include "ExactTitles.h"
 #include "Form1.h"
 #include "HeapReuse.h"
+#include "ModalsStayUp.h"
 #include "Windows.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Velmoran"));
     // The name stays for the store and the desktop, but never stands in for an empty caption.
     keepEmptyTitlesEmpty(app);
+    keepModalsUp(app);
     // The app id on Wayland: the desktop groups the windows under the menu entry of this name.
     QApplication::setDesktopFileName(QStringLiteral(ZARVEK_APP_ID));
     // The application's title until the interface texts replace it.
