@@ -10,8 +10,10 @@
 
 #include "Bits.h"
 #include "Bounds.h"
+#include "EqualTalonCards.h"
 #include "KnownPositions.h"
 #include "PairsTried.h"
+#include "RecentBySet.h"
 
 #include <array>
 #include <chrono>
@@ -80,8 +82,8 @@ private:
     // settle most lost positions long before the stock's order would.
     std::unique_ptr<Search> relaxed;
     KnownPositions wonFromReserve;
-    // The talon cards of each talon card's value, itself included.
-    std::array<std::uint32_t, kTalonCards> sameValue{};
+    mutable std::unique_ptr<EqualTalonCards> equalCards;
+    mutable RecentBySet<std::uint64_t> reserveCounts;
 };
 
 Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop)
@@ -89,8 +91,11 @@ Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop)
       bounds(layout, rules), lost(reserve ? 0 : kPassAndLinked) {
     if (!reserve)
         relaxed = std::make_unique<Search>(layout, Rules{1, 0}, stop);
+    std::array<std::uint32_t, kTalonCards> sameValue{};
     for (int t = 0; t < kTalonCards; ++t)
         sameValue[t] = bounds.talonOf(layout.talon[t]);
+    if (!reserve)
+        equalCards = std::make_unique<EqualTalonCards>(sameValue);
 }
 
 // Turning moves the stock on by one card or three; from a position the
@@ -102,9 +107,12 @@ Key Search::keyOf(const Position& s) const {
     std::uint64_t identity = s.pyramid;
     if (reserve) {
         // How many cards of each value the reserve holds; Kings go whenever wanted.
-        std::uint64_t counts = 0;
-        for (int v = kKingValue - 1; v >= 1; --v)
-            counts = counts * 5 + std::uint64_t(bitCount(s.talon & bounds.talonOf(v)));
+        const std::uint64_t counts =
+            reserveCounts.of(s.talon, [this](std::uint64_t& counts, std::uint32_t talon) {
+                counts = 0;
+                for (int v = kKingValue - 1; v >= 1; --v)
+                    counts = counts * 5 + std::uint64_t(bitCount(talon & bounds.talonOf(v)));
+            });
         return {identity | counts << 28, 0};
     }
     const Position c = withEqualCardsFirst(s);
@@ -119,23 +127,14 @@ Key Search::keyOf(const Position& s) const {
     return {identity | std::uint64_t(s.pass) << 54, c.next};
 }
 
-// Two talon cards of one value are interchangeable: the game goes on alike
-// whichever of them is left, so long as the values in stock order are the
-// same. Each card left is taken as the earliest card of its value after the
-// one before it, and `next` follows the card it points at.
+// Equal talon cards are taken at their canonical places, and `next` follows
+// the card it points at.
 Position Search::withEqualCardsFirst(const Position& s) const {
+    const EqualTalonCards::Places& places = equalCards->of(s.talon);
+    const std::uint32_t stock = s.talon & ~(bit(s.next) - 1);
     Position c = s;
-    c.talon = 0;
-    c.next = kTalonCards;
-    int from = 0;
-    for (std::uint32_t left = s.talon; left;) {
-        const int t = takeLowest(left);
-        const int place = std::countr_zero(sameValue[t] & ~(bit(from) - 1));
-        if (t >= s.next && c.next == kTalonCards)
-            c.next = place;
-        c.talon |= bit(place);
-        from = place + 1;
-    }
+    c.talon = places.canonical;
+    c.next = stock ? places.of[std::countr_zero(stock)] : kTalonCards;
     return c;
 }
 
@@ -194,13 +193,11 @@ int Search::lostFrom(const Key& key, const Position& s) const {
     if (stage < 0)
         return kTalonCards;
     // Stages count canonical places; the canonical place grows with the card.
-    int from = 0;
-    for (std::uint32_t left = s.talon; left;) {
-        const int t = takeLowest(left);
-        const int place = std::countr_zero(sameValue[t] & ~(bit(from) - 1));
-        if (t >= s.next && place >= stage)
+    const EqualTalonCards::Places& places = equalCards->of(s.talon);
+    for (std::uint32_t stock = s.talon & ~(bit(s.next) - 1); stock;) {
+        const int t = takeLowest(stock);
+        if (places.of[t] >= stage)
             return t;
-        from = place + 1;
     }
     return kTalonCards;
 }
