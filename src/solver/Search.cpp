@@ -339,7 +339,8 @@ bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key,
 // or with pyramid card bit `partner`.
 bool Search::play(Position s, int turns, int waste, int partner, const PairsTried& tried) {
     const std::size_t mark = line.size();
-    line.insert(line.end(), std::size_t(turns), kStockPlace);
+    for (int k = 0; k < turns; ++k)
+        line.push_back(kStockPlace);
     line.push_back(talonCardNumber(waste));
     s.talon &= ~bit(waste);
     if (partner >= 0) {
