@@ -56,14 +56,16 @@ public:
 private:
     Key keyOf(const Position& s) const;
     Position withEqualCardsFirst(const Position& s) const;
+    int earliestLost(const Key& key, const Position& s) const;
     bool knownLost(const Key& key, const Position& s) const;
     void markLost(const Position& s, const Key& key);
     int afterTurn(std::uint32_t talon, int next) const;
     std::uint32_t playForced(Position& s);
     bool pyramidPairs(const Position& s, std::uint32_t free, PairsTried& tried);
-    bool wastePlays(const Position& s, std::uint32_t free, const Key& key, const PairsTried& tried);
+    bool wastePlays(const Position& s, std::uint32_t free, const Key& key, int lostStage,
+                    const PairsTried& tried);
     Key freshPassKey(const Key& key, int pass) const;
-    int lostFrom(const Key& key, const Position& s) const;
+    int lostFrom(int stage, const Position& s) const;
     bool play(Position s, int turns, int waste, int partner, const PairsTried& tried);
     bool winnableFromReserve(const Position& s);
 
@@ -138,15 +140,25 @@ Position Search::withEqualCardsFirst(const Position& s) const {
     return c;
 }
 
-// A position lost with passes to spare is lost with fewer too.
-bool Search::knownLost(const Key& key, const Position& s) const {
+// The earliest stage at which the position's class is known lost, in this
+// pass or an earlier one (a position lost with passes to spare is lost with
+// fewer too), or -1.
+int Search::earliestLost(const Key& key, const Position& s) const {
     if (rules.passes == 0)
-        return lost.knownAt(key.identity, key.stage);
+        return lost.earliestStage(key.identity);
+    int stage = -1;
     const std::uint64_t identity = key.identity & ~(std::uint64_t(3) << 54);
-    for (int pass = 1; pass <= s.pass; ++pass)
-        if (lost.knownAt(identity | std::uint64_t(pass) << 54, key.stage))
-            return true;
-    return false;
+    for (int pass = 1; pass <= s.pass; ++pass) {
+        const int earlier = lost.earliestStage(identity | std::uint64_t(pass) << 54);
+        if (earlier >= 0 && (stage < 0 || earlier < stage))
+            stage = earlier;
+    }
+    return stage;
+}
+
+bool Search::knownLost(const Key& key, const Position& s) const {
+    const int stage = earliestLost(key, s);
+    return stage >= 0 && stage <= key.stage;
 }
 
 // Stores a lost position, and with it the positions it can reach by turning
@@ -179,18 +191,9 @@ Key Search::freshPassKey(const Key& key, int pass) const {
 }
 
 // The first talon card from which the position's class, turning on in this
-// pass, is known lost (kTalonCards when none is).
-int Search::lostFrom(const Key& key, const Position& s) const {
-    if (reserve)
-        return kTalonCards;
-    int stage = lost.earliestStage(key.identity);
-    for (int pass = 1; pass < s.pass; ++pass) {
-        const std::uint64_t identity = key.identity & ~(std::uint64_t(3) << 54);
-        const int earlier = lost.earliestStage(identity | std::uint64_t(pass) << 54);
-        if (earlier >= 0 && (stage < 0 || earlier < stage))
-            stage = earlier;
-    }
-    if (stage < 0)
+// pass, is known lost from `stage` on (kTalonCards when none is).
+int Search::lostFrom(int stage, const Position& s) const {
+    if (reserve || stage < 0)
         return kTalonCards;
     // Stages count canonical places; the canonical place grows with the card.
     const EqualTalonCards::Places& places = equalCards->of(s.talon);
@@ -219,10 +222,12 @@ bool Search::visit(Position s, const PairsTried& refuted) {
         return true;
     // The table first: most positions met are known, and the bounds cost more.
     const Key key = keyOf(s);
-    if (!knownLost(key, s) && !bounds.hopeless(s)) {
+    // Only positions with fewer cards are stored below, so this stays true.
+    const int lostStage = earliestLost(key, s);
+    if (!(lostStage >= 0 && lostStage <= key.stage) && !bounds.hopeless(s)) {
         PairsTried tried = refuted.within(s.pyramid);
         if (winnableFromReserve(s) &&
-            (pyramidPairs(s, free, tried) || wastePlays(s, free, key, tried)))
+            (pyramidPairs(s, free, tried) || wastePlays(s, free, key, lostStage, tried)))
             return true;
         markLost(s, key);
     }
@@ -287,10 +292,10 @@ bool Search::pyramidPairs(const Position& s, std::uint32_t free, PairsTried& tri
     return false;
 }
 
-bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key,
+bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key, int lostStage,
                         const PairsTried& tried) {
     Position w = s;
-    const int lostAt = lostFrom(key, s);
+    const int lostAt = lostFrom(lostStage, s);
     int turns = 0;
     int redeals = 0;
     std::uint32_t valuesTried = 0;
