@@ -33,7 +33,8 @@ bool Bounds::hopeless(const Position& s) const {
     const PyramidFacts& known = facts.of(
         s.pyramid, [this](PyramidFacts& slot, std::uint32_t onTable) { learn(slot, onTable); });
     for (int v = 1; v <= 6; ++v)
-        if (bitCount(s.talon & talonOfValue[kKingValue - v]) < known.talonPairs[v])
+        if (known.talonPairs[v] > 0 &&
+            bitCount(s.talon & talonOfValue[kKingValue - v]) < known.talonPairs[v])
             return true;
     const bool reserve = rules.draw == 1 && rules.passes == 0;
     return !reserve && (!apexPartnerCanLieOpen(s, known) || !talonPartnersCanLieOpen(s, known));
