@@ -179,6 +179,8 @@ bool Bounds::canLieOpen(const Position& s, int t, std::uint32_t stuck) const {
         return true; // the cards after it may all be gone
     const int firstStuck = std::countr_zero(after & stuck);
     const int free = bitCount(after & ~stuck & (bit(firstStuck) - 1));
+    if (free >= 2)
+        return true; // enough to fill its turn wherever the turn starts
     const std::uint32_t ahead = s.talon & (bit(t) - 1);
     const int fewest = bitCount(ahead & stuck);
     const int most = bitCount(ahead);
