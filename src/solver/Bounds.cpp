@@ -30,15 +30,47 @@ Bounds::Bounds(const Layout& layout, const Rules& rules)
 // enough: each pair takes one card of either value, so both values have as
 // many cards left.)
 bool Bounds::hopeless(const Position& s) const {
-    for (int v = 1; v <= 6; ++v) {
-        const std::uint32_t low = s.pyramid & pyramidOfValue[v];
-        const std::uint32_t high = s.pyramid & pyramidOfValue[kKingValue - v];
-        const int beyondTalon = bitCount(low) - bitCount(s.talon & talonOfValue[kKingValue - v]);
-        if (beyondTalon > 0 && matched(low, high) < beyondTalon)
+    const PyramidFacts& known = facts.of(
+        s.pyramid, [this](PyramidFacts& slot, std::uint32_t onTable) { learn(slot, onTable); });
+    for (int v = 1; v <= 6; ++v)
+        if (known.talonPairs[v] > 0 &&
+            bitCount(s.talon & talonOfValue[kKingValue - v]) < known.talonPairs[v])
             return true;
-    }
     const bool reserve = rules.draw == 1 && rules.passes == 0;
-    return !reserve && (!apexPartnerCanLieOpen(s) || !talonPartnersCanLieOpen(s));
+    return !reserve && (!apexPartnerCanLieOpen(s, known) || !talonPartnersCanLieOpen(s, known));
+}
+
+void Bounds::learn(PyramidFacts& known, std::uint32_t onTable) const {
+    for (int v = 1; v <= 6; ++v) {
+        const std::uint32_t low = onTable & pyramidOfValue[v];
+        const std::uint32_t high = onTable & pyramidOfValue[kKingValue - v];
+        known.talonPairs[v] = std::int8_t(bitCount(low) - matched(low, high));
+    }
+    std::array<std::uint32_t, kKingValue> partnersOf{}; // pyramid cards a value pairs with
+    for (int v = 1; v < kKingValue; ++v)
+        partnersOf[v] = onTable & pyramidOfValue[kKingValue - v];
+    known.apexStuck = 0;
+    if (apexValue != kKingValue) {
+        for (int v = 1; v < kKingValue; ++v)
+            if (partnersOf[v] == 0)
+                known.apexStuck |= talonOfValue[v];
+        if ((onTable & pyramidOfValue[apexValue]) == bit(0))
+            known.apexStuck |= talonOfValue[kKingValue - apexValue];
+    }
+    known.needTalon = 0;
+    for (std::uint32_t cards = onTable & ~bit(0); cards;) {
+        const int p = takeLowest(cards);
+        const int value = layout.pyramid[p];
+        if (value == kKingValue || (partnersOf[value] & ~shape().apart(p)) != 0)
+            continue;
+        known.needTalon |= bit(p);
+        const std::uint32_t waiting = shape().waiting(p) | bit(p);
+        std::uint32_t stuck = 0;
+        for (int v = 1; v < kKingValue; ++v)
+            if ((partnersOf[v] & ~waiting) == 0)
+                stuck |= talonOfValue[v];
+        known.stuckWith[p] = stuck;
+    }
 }
 
 // The most pairs pyramid cards `low` and `high` can form among themselves:
@@ -71,18 +103,11 @@ int Bounds::matched(std::uint32_t low, std::uint32_t high) const {
 // talon cards can no longer leave before that: no partner is left for them
 // in the pyramid, or only the apex is. Whatever of those lies on a partner
 // of the apex keeps it covered.
-bool Bounds::apexPartnerCanLieOpen(const Position& s) const {
+bool Bounds::apexPartnerCanLieOpen(const Position& s, const PyramidFacts& known) const {
     if (apexValue == kKingValue)
         return true;
-    const int want = kKingValue - apexValue;
-    std::uint32_t stuck = 0;
-    for (int v = 1; v < kKingValue; ++v)
-        if ((s.pyramid & pyramidOfValue[kKingValue - v]) == 0)
-            stuck |= talonOfValue[v];
-    if ((s.pyramid & pyramidOfValue[apexValue]) == bit(0))
-        stuck |= talonOfValue[want];
-    stuck &= s.talon;
-    for (std::uint32_t partners = s.talon & talonOfValue[want]; partners;) {
+    const std::uint32_t stuck = known.apexStuck & s.talon;
+    for (std::uint32_t partners = s.talon & talonOfValue[kKingValue - apexValue]; partners;) {
         const int t = takeLowest(partners);
         if (canLieOpen(s, t, stuck & ~bit(t)))
             return true;
@@ -95,24 +120,14 @@ bool Bounds::apexPartnerCanLieOpen(const Position& s) const {
 // apex's own talon partner is still there, and so is every talon card whose
 // partners all wait for this card. If no talon partner can lie open past
 // those, the card can never go.
-bool Bounds::talonPartnersCanLieOpen(const Position& s) const {
-    std::array<std::uint32_t, kKingValue> partnersOf{}; // pyramid cards a value pairs with
-    for (int v = 1; v < kKingValue; ++v)
-        partnersOf[v] = s.pyramid & pyramidOfValue[kKingValue - v];
+bool Bounds::talonPartnersCanLieOpen(const Position& s, const PyramidFacts& known) const {
     // The apex pairs last, so one of these outlasts every other card.
     const std::uint32_t apexPartners =
         apexValue == kKingValue ? 0 : s.talon & talonOfValue[kKingValue - apexValue];
-    for (std::uint32_t cards = s.pyramid & ~bit(0); cards;) {
+    for (std::uint32_t cards = known.needTalon; cards;) {
         const int p = takeLowest(cards);
         const int value = layout.pyramid[p];
-        if (value == kKingValue || (partnersOf[value] & ~pyramid.apart(p)) != 0)
-            continue;
-        const std::uint32_t waiting = pyramid.waiting(p) | bit(p);
-        std::uint32_t stuck = 0;
-        for (int v = 1; v < kKingValue; ++v)
-            if ((partnersOf[v] & ~waiting) == 0)
-                stuck |= talonOfValue[v];
-        stuck &= s.talon;
+        const std::uint32_t stuck = known.stuckWith[p] & s.talon;
         bool open = false;
         for (std::uint32_t partners = s.talon & talonOfValue[kKingValue - value];
              partners && !open;) {
@@ -164,6 +179,8 @@ bool Bounds::canLieOpen(const Position& s, int t, std::uint32_t stuck) const {
         return true; // the cards after it may all be gone
     const int firstStuck = std::countr_zero(after & stuck);
     const int free = bitCount(after & ~stuck & (bit(firstStuck) - 1));
+    if (free >= 2)
+        return true; // enough to fill its turn wherever the turn starts
     const std::uint32_t ahead = s.talon & (bit(t) - 1);
     const int fewest = bitCount(ahead & stuck);
     const int most = bitCount(ahead);

@@ -13,13 +13,9 @@ public:
 
     // The cards of `pyramid` that no remaining card covers.
     static std::uint32_t available(std::uint32_t pyramid) {
-        // Card i of row r lies under cards i + r and i + r + 1: a shift per row.
         std::uint32_t covered = 0;
-        int first = 0;
-        for (int row = 1; row < 7; first += row, ++row) {
-            const std::uint32_t rowCards = ((1u << row) - 1) << first;
-            covered |= ((pyramid >> row) | (pyramid >> (row + 1))) & rowCards;
-        }
+        for (int shift = 1; shift <= 7; ++shift)
+            covered |= (pyramid >> shift) & kCoveredAtShift[shift];
         return pyramid & ~covered;
     }
 
@@ -32,6 +28,19 @@ public:
     std::uint32_t waiting(int i) const { return waitingOf[i]; }
 
 private:
+    // Card i of the row of r cards lies under cards i + r and i + r + 1, so
+    // one shift finds what covers the left of one row and the right of the
+    // row above it.
+    static constexpr std::array<std::uint32_t, 8> kCoveredAtShift = [] {
+        std::array<std::uint32_t, 8> masks{};
+        for (int row = 1, first = 0; row < 7; first += row, ++row) {
+            const std::uint32_t rowCards = ((1u << row) - 1) << first;
+            masks[row] |= rowCards;
+            masks[row + 1] |= rowCards;
+        }
+        return masks;
+    }();
+
     std::array<std::uint32_t, kPyramidCards> apartOf{};
     std::array<std::uint32_t, kPyramidCards> waitingOf{};
 };

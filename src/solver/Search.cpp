@@ -10,8 +10,10 @@
 
 #include "Bits.h"
 #include "Bounds.h"
+#include "EqualTalonCards.h"
 #include "KnownPositions.h"
 #include "PairsTried.h"
+#include "RecentBySet.h"
 
 #include <array>
 #include <chrono>
@@ -54,14 +56,16 @@ public:
 private:
     Key keyOf(const Position& s) const;
     Position withEqualCardsFirst(const Position& s) const;
+    int earliestLost(const Key& key, const Position& s) const;
     bool knownLost(const Key& key, const Position& s) const;
     void markLost(const Position& s, const Key& key);
     int afterTurn(std::uint32_t talon, int next) const;
     std::uint32_t playForced(Position& s);
     bool pyramidPairs(const Position& s, std::uint32_t free, PairsTried& tried);
-    bool wastePlays(const Position& s, std::uint32_t free, const Key& key, const PairsTried& tried);
+    bool wastePlays(const Position& s, std::uint32_t free, const Key& key, int lostStage,
+                    const PairsTried& tried);
     Key freshPassKey(const Key& key, int pass) const;
-    int lostFrom(const Key& key, const Position& s) const;
+    int lostFrom(int stage, const Position& s) const;
     bool play(Position s, int turns, int waste, int partner, const PairsTried& tried);
     bool winnableFromReserve(const Position& s);
 
@@ -80,8 +84,8 @@ private:
     // settle most lost positions long before the stock's order would.
     std::unique_ptr<Search> relaxed;
     KnownPositions wonFromReserve;
-    // The talon cards of each talon card's value, itself included.
-    std::array<std::uint32_t, kTalonCards> sameValue{};
+    mutable std::unique_ptr<EqualTalonCards> equalCards;
+    mutable RecentBySet<std::uint64_t> reserveCounts;
 };
 
 Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop)
@@ -89,8 +93,11 @@ Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop)
       bounds(layout, rules), lost(reserve ? 0 : kPassAndLinked) {
     if (!reserve)
         relaxed = std::make_unique<Search>(layout, Rules{1, 0}, stop);
+    std::array<std::uint32_t, kTalonCards> sameValue{};
     for (int t = 0; t < kTalonCards; ++t)
         sameValue[t] = bounds.talonOf(layout.talon[t]);
+    if (!reserve)
+        equalCards = std::make_unique<EqualTalonCards>(sameValue);
 }
 
 // Turning moves the stock on by one card or three; from a position the
@@ -102,9 +109,12 @@ Key Search::keyOf(const Position& s) const {
     std::uint64_t identity = s.pyramid;
     if (reserve) {
         // How many cards of each value the reserve holds; Kings go whenever wanted.
-        std::uint64_t counts = 0;
-        for (int v = kKingValue - 1; v >= 1; --v)
-            counts = counts * 5 + std::uint64_t(bitCount(s.talon & bounds.talonOf(v)));
+        const std::uint64_t counts =
+            reserveCounts.of(s.talon, [this](std::uint64_t& counts, std::uint32_t talon) {
+                counts = 0;
+                for (int v = kKingValue - 1; v >= 1; --v)
+                    counts = counts * 5 + std::uint64_t(bitCount(talon & bounds.talonOf(v)));
+            });
         return {identity | counts << 28, 0};
     }
     const Position c = withEqualCardsFirst(s);
@@ -119,35 +129,36 @@ Key Search::keyOf(const Position& s) const {
     return {identity | std::uint64_t(s.pass) << 54, c.next};
 }
 
-// Two talon cards of one value are interchangeable: the game goes on alike
-// whichever of them is left, so long as the values in stock order are the
-// same. Each card left is taken as the earliest card of its value after the
-// one before it, and `next` follows the card it points at.
+// Equal talon cards are taken at their canonical places, and `next` follows
+// the card it points at.
 Position Search::withEqualCardsFirst(const Position& s) const {
+    const EqualTalonCards::Places& places = equalCards->of(s.talon);
+    const std::uint32_t stock = s.talon & ~(bit(s.next) - 1);
     Position c = s;
-    c.talon = 0;
-    c.next = kTalonCards;
-    int from = 0;
-    for (std::uint32_t left = s.talon; left;) {
-        const int t = takeLowest(left);
-        const int place = std::countr_zero(sameValue[t] & ~(bit(from) - 1));
-        if (t >= s.next && c.next == kTalonCards)
-            c.next = place;
-        c.talon |= bit(place);
-        from = place + 1;
-    }
+    c.talon = places.canonical;
+    c.next = stock ? places.of[std::countr_zero(stock)] : kTalonCards;
     return c;
 }
 
-// A position lost with passes to spare is lost with fewer too.
-bool Search::knownLost(const Key& key, const Position& s) const {
+// The earliest stage at which the position's class is known lost, in this
+// pass or an earlier one (a position lost with passes to spare is lost with
+// fewer too), or -1.
+int Search::earliestLost(const Key& key, const Position& s) const {
     if (rules.passes == 0)
-        return lost.knownAt(key.identity, key.stage);
+        return lost.earliestStage(key.identity);
+    int stage = -1;
     const std::uint64_t identity = key.identity & ~(std::uint64_t(3) << 54);
-    for (int pass = 1; pass <= s.pass; ++pass)
-        if (lost.knownAt(identity | std::uint64_t(pass) << 54, key.stage))
-            return true;
-    return false;
+    for (int pass = 1; pass <= s.pass; ++pass) {
+        const int earlier = lost.earliestStage(identity | std::uint64_t(pass) << 54);
+        if (earlier >= 0 && (stage < 0 || earlier < stage))
+            stage = earlier;
+    }
+    return stage;
+}
+
+bool Search::knownLost(const Key& key, const Position& s) const {
+    const int stage = earliestLost(key, s);
+    return stage >= 0 && stage <= key.stage;
 }
 
 // Stores a lost position, and with it the positions it can reach by turning
@@ -180,27 +191,16 @@ Key Search::freshPassKey(const Key& key, int pass) const {
 }
 
 // The first talon card from which the position's class, turning on in this
-// pass, is known lost (kTalonCards when none is).
-int Search::lostFrom(const Key& key, const Position& s) const {
-    if (reserve)
-        return kTalonCards;
-    int stage = lost.earliestStage(key.identity);
-    for (int pass = 1; pass < s.pass; ++pass) {
-        const std::uint64_t identity = key.identity & ~(std::uint64_t(3) << 54);
-        const int earlier = lost.earliestStage(identity | std::uint64_t(pass) << 54);
-        if (earlier >= 0 && (stage < 0 || earlier < stage))
-            stage = earlier;
-    }
-    if (stage < 0)
+// pass, is known lost from `stage` on (kTalonCards when none is).
+int Search::lostFrom(int stage, const Position& s) const {
+    if (reserve || stage < 0)
         return kTalonCards;
     // Stages count canonical places; the canonical place grows with the card.
-    int from = 0;
-    for (std::uint32_t left = s.talon; left;) {
-        const int t = takeLowest(left);
-        const int place = std::countr_zero(sameValue[t] & ~(bit(from) - 1));
-        if (t >= s.next && place >= stage)
+    const EqualTalonCards::Places& places = equalCards->of(s.talon);
+    for (std::uint32_t stock = s.talon & ~(bit(s.next) - 1); stock;) {
+        const int t = takeLowest(stock);
+        if (places.of[t] >= stage)
             return t;
-        from = place + 1;
     }
     return kTalonCards;
 }
@@ -222,10 +222,12 @@ bool Search::visit(Position s, const PairsTried& refuted) {
         return true;
     // The table first: most positions met are known, and the bounds cost more.
     const Key key = keyOf(s);
-    if (!knownLost(key, s) && !bounds.hopeless(s)) {
+    // Only positions with fewer cards are stored below, so this stays true.
+    const int lostStage = earliestLost(key, s);
+    if (!(lostStage >= 0 && lostStage <= key.stage) && !bounds.hopeless(s)) {
         PairsTried tried = refuted.within(s.pyramid);
         if (winnableFromReserve(s) &&
-            (pyramidPairs(s, free, tried) || wastePlays(s, free, key, tried)))
+            (pyramidPairs(s, free, tried) || wastePlays(s, free, key, lostStage, tried)))
             return true;
         markLost(s, key);
     }
@@ -290,10 +292,10 @@ bool Search::pyramidPairs(const Position& s, std::uint32_t free, PairsTried& tri
     return false;
 }
 
-bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key,
+bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key, int lostStage,
                         const PairsTried& tried) {
     Position w = s;
-    const int lostAt = lostFrom(key, s);
+    const int lostAt = lostFrom(lostStage, s);
     int turns = 0;
     int redeals = 0;
     std::uint32_t valuesTried = 0;
@@ -342,7 +344,8 @@ bool Search::wastePlays(const Position& s, std::uint32_t free, const Key& key,
 // or with pyramid card bit `partner`.
 bool Search::play(Position s, int turns, int waste, int partner, const PairsTried& tried) {
     const std::size_t mark = line.size();
-    line.insert(line.end(), std::size_t(turns), kStockPlace);
+    for (int k = 0; k < turns; ++k)
+        line.push_back(kStockPlace);
     line.push_back(talonCardNumber(waste));
     s.talon &= ~bit(waste);
     if (partner >= 0) {
