@@ -25,18 +25,28 @@ xcb_atom_t atom(xcb_connection_t* c, const char* name) {
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
+// The two atoms a title needs, asked of the server once: the banner empties
+// its caption every few seconds.
+xcb_atom_t netWmName(xcb_connection_t* c) {
+    static const xcb_atom_t name = atom(c, "_NET_WM_NAME");
+    return name;
+}
+xcb_atom_t utf8String(xcb_connection_t* c) {
+    static const xcb_atom_t type = atom(c, "UTF8_STRING");
+    return type;
+}
+
 // Both names a window manager may read: the UTF-8 one and the old one.
 void clearTitle(xcb_connection_t* c, xcb_window_t window) {
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, atom(c, "_NET_WM_NAME"),
-                        atom(c, "UTF8_STRING"), 8, 0, nullptr);
+    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, netWmName(c), utf8String(c), 8, 0,
+                        nullptr);
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0,
                         nullptr);
     xcb_flush(c);
 }
 
 QString readTitle(xcb_connection_t* c, xcb_window_t window) {
-    const auto cookie =
-        xcb_get_property(c, 0, window, atom(c, "_NET_WM_NAME"), atom(c, "UTF8_STRING"), 0, 1024);
+    const auto cookie = xcb_get_property(c, 0, window, netWmName(c), utf8String(c), 0, 1024);
     const std::unique_ptr<xcb_get_property_reply_t, decltype(&free)> reply(
         xcb_get_property_reply(c, cookie, nullptr), &free);
     if (!reply)
