@@ -1,10 +1,9 @@
 #pragma once
 
+#include "ZeroedWords.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <memory>
-#include <new>
 #include <utility>
 
 // Positions whose outcome the search knows: lost ones, or won ones of a
@@ -19,7 +18,7 @@ public:
     // start their probes at the same word, so looking up one after the other
     // mostly finds the second in the cache line the first brought in.
     explicit KnownPositions(std::uint64_t neighbours = 0)
-        : words(zeroed(kFirstSize)), size(kFirstSize), home(~neighbours) {}
+        : words(kFirstSize), size(kFirstSize), home(~neighbours) {}
 
     // True when the class is known at this stage or an earlier one.
     bool knownAt(std::uint64_t identity, int stage) const {
@@ -55,20 +54,6 @@ private:
     static constexpr std::uint64_t kIdentityMask = (std::uint64_t(1) << kStageShift) - 1;
     static constexpr std::size_t kFirstSize = 1u << 12;
 
-    struct Release {
-        void operator()(std::uint64_t* p) const { std::free(p); }
-    };
-    using Words = std::unique_ptr<std::uint64_t[], Release>;
-
-    // Zeroed by the allocator: a large table comes as fresh pages, so growing
-    // never writes the whole table before the first probe does.
-    static Words zeroed(std::size_t n) {
-        auto* p = static_cast<std::uint64_t*>(std::calloc(n, sizeof(std::uint64_t)));
-        if (!p)
-            throw std::bad_alloc();
-        return Words(p);
-    }
-
     std::size_t slotOf(std::uint64_t identity) const {
         std::uint64_t h = identity & home;
         h ^= h >> 33;
@@ -89,14 +74,14 @@ private:
     }
 
     void grow() {
-        Words old = std::exchange(words, zeroed(size * 2));
+        ZeroedWords old = std::exchange(words, ZeroedWords(size * 2));
         const std::size_t oldSize = std::exchange(size, size * 2);
         for (std::size_t i = 0; i < oldSize; ++i)
             if (old[i] != 0)
                 *find(old[i] & kIdentityMask) = old[i];
     }
 
-    Words words;
+    ZeroedWords words;
     std::size_t size;
     std::uint64_t home;
     std::size_t count = 0;
