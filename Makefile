@@ -5,7 +5,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 CMAKE_FLAGS := -G Ninja
 ifdef CI
-CMAKE_FLAGS += -DZARVEK_WERROR=ON
+CMAKE_FLAGS += -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 endif
 CTEST := QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \

@@ -1,4 +1,5 @@
 #include "ApplicationTitle.h"
+#include "ErrorBox.h"
 #include "ExactTitles.h"
 #include "Form1.h"
 #include "HeapReuse.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     // The name stays for the store and the desktop, but never stands in for an empty caption.
     keepEmptyTitlesEmpty(app);
     keepModalsUp(app);
+    installErrorBox();
     // The app id on Wayland: the desktop groups the windows under the menu entry of this name.
     QApplication::setDesktopFileName(QStringLiteral(ZARVEK_APP_ID));
     // The application's title until the interface texts replace it.

@@ -1,20 +1,32 @@
 #include "ErrorReport.h"
 
-#include "ApplicationTitle.h"
 #include "StoreGuard.h"
 #include "Texts.h"
 
-#include <QApplication>
+#include <QDebug>
 #include <QDir>
-#include <QMessageBox>
+
+namespace {
+
+ErrorReporter& installedReporter() {
+    static ErrorReporter reporter = nullptr;
+    return reporter;
+}
+
+} // namespace
+
+void setErrorReporter(ErrorReporter reporter) {
+    installedReporter() = reporter;
+}
 
 void reportError(const StoreError& error) {
     QString text = error.message();
     if (!text.endsWith(u'.'))
         text += u'.';
-    QMessageBox box(QMessageBox::Critical, applicationTitle(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    if (ErrorReporter reporter = installedReporter())
+        reporter(text);
+    else
+        qWarning().noquote() << text;
 }
 
 void reportSetAsideFiles() {

@@ -1,10 +1,10 @@
 // The help books: the right book for each language, topics for the dialogs'
 // help contexts, every link of every page resolving, and the main window's
 // Help and About commands.
-#include "../app/WindowFixture.h"
 #include "About01.h"
 #include "HelpPages.h"
 #include "HelpWindow.h"
+#include "WindowFixture.h"
 #include "resources.h"
 
 #include <QDirIterator>
