@@ -9,7 +9,7 @@ void Game::showscore() {
 
 void Game::showtime() {
     if (s.clock.scoreMode != smStandard)
-        sc.panels[0] = s.clock.timeText();
+        sc.panels[0] = s.clock.timeText(s.language);
 }
 
 void Game::TimerGameTimer() {
@@ -48,7 +48,7 @@ void Game::gamepause() {
     loadalldeck();
     ugol28();
     repaintFanCorners();
-    sc.panels[0] = ScoreClock::pauseText();
+    sc.panels[0] = ScoreClock::pauseText(s.language);
 }
 
 void Game::nopause() {

@@ -12,7 +12,9 @@ void Game::applyCursorOption(int handCursor) {
     }
 }
 
-void Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
+bool Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
+    if (s.gameRunning && s.showDialog && !host.ask(Question::NewGame))
+        return false;
     s.clock.scoreMode = scoreMode;
     s.drawThree = drawThree ? 1 : 0;
     s.saveScore = saveScore;
@@ -26,4 +28,5 @@ void Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
         gambol(false); // the new deal asks nothing
         newgame();
     }
+    return true;
 }
