@@ -2,9 +2,9 @@
 
 #include "StoreError.h"
 
-#include <optional>
+#include <QString>
 
-class QString;
+#include <optional>
 
 // The general error report: a store failure is shown to the player and the
 // program goes on. Handlers that touch the store run their work through
