@@ -6,7 +6,6 @@
 Game::Game(const TBankForm& bank, GameHost& host, TimeOfDaySource timeOfDay)
     : bank(bank), host(host), timeOfDay(std::move(timeOfDay)) {
     // Until the first deal the stock place shows the same ring as an empty stock.
-    sc.imagenew = bank.impusto();
     sc.stacking.push_back(kFrameItem);
 }
 
@@ -24,9 +23,9 @@ void Game::newgame() {
     razdacha();
     ugol28();
     menuperet(false);
-    showImagenew(backPicture(), true);
+    s.stockPlace = StockPlaceShows::Back;
     if (s.clock.scoreMode == smStandard)
-        sc.panels[0].clear();
+        s.panels[0].clear();
     setTimer(true);
     s.paused = false;
     if (!s.saveScore) {
@@ -39,13 +38,14 @@ void Game::newgame() {
     s.redealPenalty = RedealPenalty::fromInteger(s.drawThree ? 4 : 12);
     showscore();
     sc.frameVisible = false;
-    sc.raise(kFrameItem);
+    s.framed = kNoFrame;
+    raise(kFrameItem);
     s.wasteCount = 0;
     gambol(true);
 }
 
 void Game::createcard() {
-    if (sc.cardsCreated)
+    if (s.cardsCreated)
         return;
     for (int n = 1; n <= kCardCount; ++n) {
         CardPicture& picture = sc.cards[n];
@@ -53,8 +53,9 @@ void Game::createcard() {
         picture.pos = s.slots[kStockSlot];
         picture.cursor = kDefaultCursor;
         sc.stacking.push_back(n);
+        s.raiseOrder.raise(n);
     }
-    sc.cardsCreated = true;
+    s.cardsCreated = true;
 }
 
 void Game::postanowka(int card, int slot) {
@@ -102,7 +103,7 @@ void Game::razdacha() {
     // Later card numbers lie over earlier ones: each pyramid row over the row
     // above, card 52 on top of the stock.
     for (int n = 1; n <= kCardCount; ++n)
-        sc.raise(n);
+        raise(n);
     loadalldeck();
     loadallimage();
     s.selectionActive = false;

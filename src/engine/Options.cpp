@@ -3,7 +3,7 @@
 
 void Game::applyCursorOption(int handCursor) {
     s.handCursor = handCursor;
-    if (!sc.cardsCreated)
+    if (!s.cardsCreated)
         return;
     for (int n = 1; n <= kCardCount; ++n) {
         const int place = s.cards[n].place;
@@ -19,9 +19,9 @@ void Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
     // A score or a time earned under other rules means nothing under these.
     s.clock.score = 0;
     s.clock.gameSeconds = 0;
-    sc.panels[2].clear();
-    sc.panels[1].clear();
-    sc.panels[0].clear();
+    s.panels[2].clear();
+    s.panels[1].clear();
+    s.panels[0].clear();
     if (s.gameRunning) {
         gambol(false); // the new deal asks nothing
         newgame();

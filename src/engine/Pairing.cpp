@@ -96,7 +96,7 @@ void Game::bito() {
     s.cards[second].place = plDiscarded;
     ugol(second, plDiscarded);
     postanowka(second, kDiscardSlot);
-    sc.raise(second);
+    raise(second);
     sc.cards[second].cursor = kDefaultCursor;
 
     showframe(0);
@@ -127,15 +127,18 @@ void Game::checkpos3() {
 void Game::showframe(int card) {
     if (card == 0) {
         sc.frameVisible = false;
+        s.framed = kNoFrame;
         return;
     }
-    frameAt(sc.cards[card].pos);
+    frameAt(card);
 }
 
-void Game::frameAt(QPoint cardPos) {
+void Game::frameAt(int item) {
+    s.framed = item;
+    const QPoint cardPos = item == kFrameOnStockPlace ? s.slots[kStockSlot] : sc.cards[item].pos;
     sc.frameRect = QRect(cardPos.x() - 4, cardPos.y() - 4, kCardWidth + 8, kCardHeight + 8);
     sc.frameVisible = true;
-    sc.raise(kFrameItem);
+    raise(kFrameItem);
 }
 
 void Game::hintframe(int card) {
@@ -143,16 +146,16 @@ void Game::hintframe(int card) {
                          pairValue(s.selectedCard) + pairValue(card) == 13;
     if (!partner)
         cancelhod();
-    frameAt(card != 0 ? sc.cards[card].pos : s.slots[kStockSlot]);
+    frameAt(card != 0 ? card : kFrameOnStockPlace);
 }
 
 void Game::updateStockMarker() {
     if (s.stockCount != 0)
         return;
-    showImagenew(casinoPassesUsedUp() ? bank.Imkrest() : bank.impusto(), false);
+    s.stockPlace = casinoPassesUsedUp() ? StockPlaceShows::Cross : StockPlaceShows::Ring;
 }
 
 void Game::N131Click() {
-    sc.menu.N131Checked = !sc.menu.N131Checked;
-    s.alwaysThirteen = sc.menu.N131Checked;
+    s.menu.N131Checked = !s.menu.N131Checked;
+    s.alwaysThirteen = s.menu.N131Checked;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Card.h"
+#include "TableLook.h"
 
 #include <QImage>
 #include <QPoint>
@@ -22,9 +23,6 @@ struct CardPicture {
     int cursor = kDefaultCursor;
 };
 
-// Items in the stacking order besides the card numbers 1..52.
-inline constexpr int kFrameItem = 0;
-
 struct MenuState {
     bool menurozdEnabled = false;    // "Return into pack" in the Game menu
     bool popmenurozdEnabled = false; // the same in the popup menu
@@ -33,6 +31,8 @@ struct MenuState {
     bool menupscoreVisible = false; // separator above "Reset the score"
     bool menunilscoreVisible = false;
     bool N131Checked = false; // Test menu "Всегда 13"
+
+    bool operator==(const MenuState&) const = default;
 };
 
 struct Scene {
@@ -47,6 +47,4 @@ struct Scene {
     std::array<QString, 3> panels; // status bar: time, unused, score
     MenuState menu;
     bool timerEnabled = false;
-
-    void raise(int item);
 };

@@ -27,9 +27,10 @@ void Game::pos0to1() {
     ugol(c, plWaste);
     s.cards[c].faceUp = true;
     loadfrontimage(c);
-    sc.raise(c);
+    raise(c);
     sc.cards[c].cursor = s.handCursor;
     endSelection();
+    s.wasteFanned = false;
     ++s.wasteCount;
     --s.stockCount;
     s.waste[s.wasteCount] = std::uint8_t(c);
@@ -59,7 +60,7 @@ void Game::postanowka3() {
         ugol(c, plWaste);
         s.cards[c].faceUp = true;
         loadfrontimage(c);
-        sc.raise(c);
+        raise(c);
         ugol3(c, j + 1);
         ++s.wasteCount;
         s.waste[s.wasteCount] = std::uint8_t(c);
@@ -68,6 +69,7 @@ void Game::postanowka3() {
         ++s.fanCount;
     }
     s.lastFanCount = s.fanCount;
+    s.wasteFanned = true;
     if (n > 0) {
         const int top = s.waste[s.wasteCount];
         sc.cards[top].cursor = s.handCursor;
@@ -99,7 +101,7 @@ void Game::peretasowka() {
         newkazinogame();
         return;
     }
-    showImagenew(backPicture(), true);
+    s.stockPlace = StockPlaceShows::Back;
     if (s.clock.scoreMode == smCasino)
         ++s.casinoPass;
     endSelection();
@@ -109,7 +111,7 @@ void Game::peretasowka() {
         if (c == 0)
             continue;
         postanowka(c, kStockSlot);
-        sc.raise(c);
+        raise(c);
         s.cards[c].place = plStock;
         ugol(c, plStock);
         s.cards[c].faceUp = false;
@@ -123,6 +125,7 @@ void Game::peretasowka() {
     }
     loadalldeck();
     s.wasteCount = 0;
+    s.wasteFanned = false;
     showscore();
     menuperet(false);
 }
@@ -135,16 +138,16 @@ void Game::newkazinogame() {
 }
 
 void Game::mnback(bool enabled) {
-    sc.menu.menurozdEnabled = enabled;
-    sc.menu.popmenurozdEnabled = enabled;
+    s.menu.menurozdEnabled = enabled;
+    s.menu.popmenurozdEnabled = enabled;
 }
 
 void Game::menuperet(bool turned) {
     if (!turned) {
-        if (sc.menu.menurozdEnabled) {
+        if (s.menu.menurozdEnabled) {
             mnback(false);
             if (s.clock.scoreMode == smCasino)
-                sc.menu.peretminusVisible = false;
+                s.menu.peretminusVisible = false;
         }
         return;
     }
@@ -152,10 +155,10 @@ void Game::menuperet(bool turned) {
         mnback(false);
         return;
     }
-    if (!sc.menu.menurozdEnabled) {
+    if (!s.menu.menurozdEnabled) {
         mnback(true);
         // The separator goes with the command it stands over.
-        sc.menu.peretminusVisible = true;
+        s.menu.peretminusVisible = true;
     }
 }
 

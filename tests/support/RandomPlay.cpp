@@ -162,9 +162,28 @@ std::string checkScene(const Game& game, const TBankForm& bank) {
 
 } // namespace
 
+std::string legacyDifference(const Scene& a, const Scene& b) {
+    for (int n = 1; n <= 52; ++n) {
+        const std::string card = "card " + std::to_string(n) + ": ";
+        if (a.cards[n].pos != b.cards[n].pos)
+            return card + "position";
+        if (a.cards[n].cursor != b.cards[n].cursor)
+            return card + "cursor";
+        if (a.cards[n].image != b.cards[n].image)
+            return card + "picture";
+    }
+    if (a.stacking != b.stacking)
+        return "stacking";
+    if (a.frameVisible != b.frameVisible || (a.frameVisible && a.frameRect != b.frameRect))
+        return "frame";
+    return {};
+}
+
 std::string checkTable(const Game& game, const TBankForm& bank) {
     if (!game.scene().cardsCreated)
         return {};
+    if (auto d = legacyDifference(game.scene(), game.legacyScene()); !d.empty())
+        return "legacy: " + d;
     std::string broken = checkPiles(game);
     return broken.empty() ? checkScene(game, bank) : broken;
 }
