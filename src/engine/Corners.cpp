@@ -4,32 +4,73 @@
 
 #include "Card.h"
 
+#include <algorithm>
+
 namespace {
 
-// Where each copied corner reads from: the inside of the neighbour's picture,
-// which no corner ever repaints.
-void copyTopRightCorner(QImage& card, const QImage& aboveRight) {
-    copyLogicalPixel(card, 70, 0, aboveRight, 32, 40);
-    copyLogicalPixel(card, 69, 0, aboveRight, 31, 40);
-    copyLogicalPixel(card, 70, 1, aboveRight, 32, 41);
-}
+// One logical pixel of a corner copied from (sx, sy) of another picture. The
+// sources lie inside that picture, where no corner ever repaints it.
+struct LogicalCopy {
+    int dx, dy, sx, sy;
+};
+constexpr LogicalCopy kFromAboveRight[] = {{70, 0, 32, 40}, {69, 0, 31, 40}, {70, 1, 32, 41}};
+constexpr LogicalCopy kFromAboveLeft[] = {{0, 0, 39, 40}, {1, 0, 40, 40}, {0, 1, 39, 41}};
+constexpr LogicalCopy kFanTop[] = {{0, 0, 15, 0}, {1, 0, 16, 0}, {0, 1, 15, 1}};
+constexpr LogicalCopy kFanBottom[] = {{0, 94, 15, 94}, {1, 95, 16, 95}, {0, 95, 15, 95}};
 
-void copyTopLeftCorner(QImage& card, const QImage& aboveLeft) {
-    copyLogicalPixel(card, 0, 0, aboveLeft, 39, 40);
-    copyLogicalPixel(card, 1, 0, aboveLeft, 40, 40);
-    copyLogicalPixel(card, 0, 1, aboveLeft, 39, 41);
-}
-
-void copyFanTopCorner(QImage& card, const QImage& beneath) {
-    copyLogicalPixel(card, 0, 0, beneath, 15, 0);
-    copyLogicalPixel(card, 1, 0, beneath, 16, 0);
-    copyLogicalPixel(card, 0, 1, beneath, 15, 1);
-}
-
-void copyFanBottomCorner(QImage& card, const QImage& beneath) {
-    copyLogicalPixel(card, 0, 94, beneath, 15, 94);
-    copyLogicalPixel(card, 1, 95, beneath, 16, 95);
-    copyLogicalPixel(card, 0, 95, beneath, 15, 95);
+// Calls put(x, y, rgb) for every device pixel the corners set on `card`,
+// block by block as copyLogicalPixel and paintCardCorner set them.
+template <typename Put>
+void forEachCornerPixel(const TBankForm& bank, const CardCorners& corners, const QImage& card,
+                        Put&& put) {
+    const qreal r = card.devicePixelRatio();
+    const auto copy = [&](const LogicalCopy(&pixels)[3], const QImage& src) {
+        const qreal sr = src.devicePixelRatio();
+        for (const LogicalCopy& p : pixels) {
+            const DeviceSpan dxs = deviceSpan(p.dx, r), dys = deviceSpan(p.dy, r);
+            const DeviceSpan sxs = deviceSpan(p.sx, sr), sys = deviceSpan(p.sy, sr);
+            for (int y = dys.first; y < std::min(dys.last, card.height()); ++y) {
+                const int srcY = std::min(sys.first + (y - dys.first), sys.last - 1);
+                for (int x = dxs.first; x < std::min(dxs.last, card.width()); ++x) {
+                    const int srcX = std::min(sxs.first + (x - dxs.first), sxs.last - 1);
+                    if (srcX < src.width() && srcY < src.height())
+                        put(x, y, src.pixel(srcX, srcY));
+                }
+            }
+        }
+    };
+    const auto table = [&](int corner) {
+        const bool right = corner == kTopRight || corner == kBottomRight;
+        const bool bottom = corner == kBottomLeft || corner == kBottomRight;
+        const int x = right ? 70 : 0, y = bottom ? 95 : 0;
+        const QPoint pixels[] = {{x, y}, {right ? x - 1 : x + 1, y}, {x, bottom ? y - 1 : y + 1}};
+        const QRgb rgb = kTableColour.rgb();
+        for (QPoint p : pixels) {
+            const DeviceSpan xs = deviceSpan(p.x(), r), ys = deviceSpan(p.y(), r);
+            for (int dy = ys.first; dy < std::min(ys.last, card.height()); ++dy)
+                for (int dx = xs.first; dx < std::min(xs.last, card.width()); ++dx)
+                    put(dx, dy, rgb);
+        }
+    };
+    for (int i = 0; i < 4; ++i) {
+        const CornerSource& c = corners[size_t(i)];
+        switch (c.look) {
+        case CornerLook::Own:
+            break;
+        case CornerLook::Table:
+            table(i);
+            break;
+        case CornerLook::AboveRight:
+            copy(kFromAboveRight, artPicture(bank, c.art));
+            break;
+        case CornerLook::AboveLeft:
+            copy(kFromAboveLeft, artPicture(bank, c.art));
+            break;
+        case CornerLook::Beneath:
+            copy(i == kTopLeft ? kFanTop : kFanBottom, artPicture(bank, c.art));
+            break;
+        }
+    }
 }
 
 } // namespace
@@ -40,33 +81,17 @@ const QImage& artPicture(const TBankForm& bank, int art) {
     return bank.imageOfMD((art - 1) / 13 + 1, art % 13 + 1);
 }
 
-QImage cornerPainted(const TBankForm& bank, int art, const CardCorners& corners) {
-    QImage card = artPicture(bank, art);
-    constexpr CardCorner kCorner[] = {CardCorner::TopLeft, CardCorner::TopRight,
-                                      CardCorner::BottomLeft, CardCorner::BottomRight};
-    for (int i = 0; i < 4; ++i) {
-        const CornerSource& c = corners[size_t(i)];
-        switch (c.look) {
-        case CornerLook::Own:
-            break;
-        case CornerLook::Table:
-            paintCardCorner(card, kCorner[i], kTableColour);
-            break;
-        case CornerLook::AboveRight:
-            copyTopRightCorner(card, artPicture(bank, c.art));
-            break;
-        case CornerLook::AboveLeft:
-            copyTopLeftCorner(card, artPicture(bank, c.art));
-            break;
-        case CornerLook::Beneath:
-            if (i == kTopLeft)
-                copyFanTopCorner(card, artPicture(bank, c.art));
-            else
-                copyFanBottomCorner(card, artPicture(bank, c.art));
-            break;
-        }
-    }
-    return card;
+bool cornersDiffer(const TBankForm& bank, const CardCorners& corners, const QImage& picture) {
+    bool differ = false;
+    forEachCornerPixel(bank, corners, picture, [&](int x, int y, QRgb rgb) {
+        differ = differ || picture.pixel(x, y) != rgb;
+    });
+    return differ;
+}
+
+void paintCorners(const TBankForm& bank, const CardCorners& corners, QImage& picture) {
+    forEachCornerPixel(bank, corners, picture,
+                       [&](int x, int y, QRgb rgb) { picture.setPixel(x, y, rgb); });
 }
 
 void cornersOnTable(CardCorners& corners, int place) {

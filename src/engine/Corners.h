@@ -11,10 +11,10 @@
 // The store picture `art` names: a face by its code, or a back.
 const QImage& artPicture(const TBankForm& bank, int art);
 
-// The store picture `art` with its corners as described. Corners that already
-// look so keep the picture shared with the store; only a differing pixel makes
-// a copy.
-QImage cornerPainted(const TBankForm& bank, int art, const CardCorners& corners);
+// Whether the corners as described differ from what `picture` shows there.
+bool cornersDiffer(const TBankForm& bank, const CardCorners& corners, const QImage& picture);
+// Paints the corners as described onto `picture`, which must not be shared.
+void paintCorners(const TBankForm& bank, const CardCorners& corners, QImage& picture);
 
 // Bottom corners show the table; for stock, waste and discard places (codes
 // 0, 1, 4) the top corners too. Pyramid and fanned cards keep their top corners.

@@ -70,8 +70,10 @@ public:
     Game(const TBankForm& bank, GameHost& host, TimeOfDaySource timeOfDay = systemTimeOfDay());
 
     const GameState& state() const { return s; }
+    // The scene of the current state, made again only where the state changed.
     const Scene& scene() const { return sceneOf(s); }
-    const Scene& legacyScene() const { return sc; }
+    // Puts the game back to a state copied from state(); the scene follows.
+    void restore(const GameState& state) { s = state; }
 
     // Options from the settings and the options dialog.
     void setScoreMode(int mode) { s.clock.scoreMode = mode; }
@@ -147,12 +149,11 @@ public:
 private:
     // Deal
     void createcard();
-    void postanowka(int card, int slot);
     void randomsort();
     void applyCodes(const std::array<int, kCardCount + 1>& codes);
     void razdacha();
     void loadfrontimage(int card);
-    void setPicture(int card, const QImage& picture);
+    void ownCorners(int card);
 
     // Corners
     void ugol(int card, int place);
@@ -162,7 +163,6 @@ private:
     void repaintFanCorners();
     void fanCorners(int card, int beneath);
     std::uint8_t shownArt(int card) const;
-    void raise(int item);
 
     // Pairing
     void checksum();
@@ -198,13 +198,9 @@ private:
     void nopause();
     void setTimer(bool on) { s.timerOn = on; }
 
-    // The current back design, what face-down cards and a full stock show.
-    const QImage& backPicture() const;
-
     const TBankForm& bank;
     GameHost& host;
     TimeOfDaySource timeOfDay;
     GameState s;
-    Scene sc;
     mutable SceneOf sceneOf{bank};
 };

@@ -3,13 +3,6 @@
 
 void Game::applyCursorOption(int handCursor) {
     s.handCursor = handCursor;
-    if (!s.cardsCreated)
-        return;
-    for (int n = 1; n <= kCardCount; ++n) {
-        const int place = s.cards[n].place;
-        const bool playable = place == plStock || place == plWaste || place == plOpen;
-        sc.cards[n].cursor = handCursor != kDefaultCursor && playable ? handCursor : kDefaultCursor;
-    }
 }
 
 void Game::changeRules(int scoreMode, int drawThree, bool saveScore) {

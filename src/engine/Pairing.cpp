@@ -30,7 +30,6 @@ void Game::ImageClick(int tag) {
         return;
     case plStock:
         if (s.drawThree == 0) {
-            postanowka(s.clickedCard, kWasteSlot);
             pos0to1();
         } else {
             postanowka3();
@@ -90,14 +89,10 @@ void Game::bito() {
     }
     s.cards[first].place = plDiscarded;
     ugol(first, plDiscarded);
-    sc.cards[first].cursor = kDefaultCursor;
-    postanowka(first, kDiscardSlot);
 
     s.cards[second].place = plDiscarded;
     ugol(second, plDiscarded);
-    postanowka(second, kDiscardSlot);
-    raise(second);
-    sc.cards[second].cursor = kDefaultCursor;
+    s.raiseOrder.raise(second);
 
     showframe(0);
     checkpos3();
@@ -119,14 +114,12 @@ void Game::checkpos3() {
             if (s.cards[n + r].place == plDiscarded && s.cards[n + r + 1].place == plDiscarded) {
                 s.cards[n].place = plOpen;
                 ugol(n, plOpen);
-                sc.cards[n].cursor = s.handCursor;
             }
         }
 }
 
 void Game::showframe(int card) {
     if (card == 0) {
-        sc.frameVisible = false;
         s.framed = kNoFrame;
         return;
     }
@@ -135,10 +128,7 @@ void Game::showframe(int card) {
 
 void Game::frameAt(int item) {
     s.framed = item;
-    const QPoint cardPos = item == kFrameOnStockPlace ? s.slots[kStockSlot] : sc.cards[item].pos;
-    sc.frameRect = QRect(cardPos.x() - 4, cardPos.y() - 4, kCardWidth + 8, kCardHeight + 8);
-    sc.frameVisible = true;
-    raise(kFrameItem);
+    s.raiseOrder.raise(kFrameItem);
 }
 
 void Game::hintframe(int card) {

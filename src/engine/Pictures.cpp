@@ -1,49 +1,12 @@
-// Putting faces and backs on the table's card pictures, and their corners.
+// Which faces and backs the cards show, and what their corners show.
 #include "Game.h"
 
 #include "Corners.h"
 #include "Formbank.h"
 
-#include "LogicalPixels.h"
-
 #include <algorithm>
 
-namespace {
-
-void paintCorners(QImage& card, int place) {
-    paintCardCorner(card, CardCorner::BottomRight, kTableColour);
-    paintCardCorner(card, CardCorner::BottomLeft, kTableColour);
-    if (place == plStock || place == plWaste || place == plDiscarded) {
-        paintCardCorner(card, CardCorner::TopLeft, kTableColour);
-        paintCardCorner(card, CardCorner::TopRight, kTableColour);
-    }
-}
-
-void copyTopRightCorner(QImage& card, const QImage& aboveRight) {
-    copyLogicalPixel(card, 70, 0, aboveRight, 32, 40);
-    copyLogicalPixel(card, 69, 0, aboveRight, 31, 40);
-    copyLogicalPixel(card, 70, 1, aboveRight, 32, 41);
-}
-
-void copyTopLeftCorner(QImage& card, const QImage& aboveLeft) {
-    copyLogicalPixel(card, 0, 0, aboveLeft, 39, 40);
-    copyLogicalPixel(card, 1, 0, aboveLeft, 40, 40);
-    copyLogicalPixel(card, 0, 1, aboveLeft, 39, 41);
-}
-
-void copyFanCorners(QImage& card, const QImage& beneath) {
-    copyLogicalPixel(card, 0, 0, beneath, 15, 0);
-    copyLogicalPixel(card, 1, 0, beneath, 16, 0);
-    copyLogicalPixel(card, 0, 1, beneath, 15, 1);
-    copyLogicalPixel(card, 0, 94, beneath, 15, 94);
-    copyLogicalPixel(card, 1, 95, beneath, 16, 95);
-    copyLogicalPixel(card, 0, 95, beneath, 15, 95);
-}
-
-} // namespace
-
-void Game::setPicture(int card, const QImage& picture) {
-    sc.cards[card].image = picture;
+void Game::ownCorners(int card) {
     s.corners[card] = {};
 }
 
@@ -51,21 +14,17 @@ void Game::loaddeckimage(int n) {
     s.deck = n;
 }
 
-const QImage& Game::backPicture() const {
-    return bank.back(s.deck);
-}
-
 void Game::loadalldeck() {
     for (int n = 1; n <= kCardCount; ++n)
         if (!s.cards[n].faceUp)
-            setPicture(n, backPicture());
+            ownCorners(n);
 }
 
 void Game::loadfrontimage(int card) {
     Card& c = s.cards[card];
     c.face = &bank.imageOfMD(c.suit, c.rank);
     if (c.faceUp)
-        setPicture(card, *c.face);
+        ownCorners(card);
     ugol(card, plStock);
 }
 
@@ -80,7 +39,6 @@ void Game::changeBack(int n) {
 }
 
 void Game::ugol(int card, int place) {
-    paintCorners(sc.cards[card].image, place);
     cornersOnTable(s.corners[card], place);
 }
 
@@ -89,17 +47,13 @@ void Game::ugol28() {
         const int first = r * (r - 1) / 2 + 1;
         for (int k = 1; k <= r - 1; ++k) {
             const int n = first + k - 1;
-            if (s.cards[n].place != plDiscarded) {
-                copyTopRightCorner(sc.cards[n].image, sc.cards[n - r + 1].image);
+            if (s.cards[n].place != plDiscarded)
                 s.corners[n][kTopRight] = {CornerLook::AboveRight, shownArt(n - r + 1)};
-            }
         }
         for (int k = 2; k <= r; ++k) {
             const int n = first + k - 1;
-            if (s.cards[n].place != plDiscarded) {
-                copyTopLeftCorner(sc.cards[n].image, sc.cards[n - r].image);
+            if (s.cards[n].place != plDiscarded)
                 s.corners[n][kTopLeft] = {CornerLook::AboveLeft, shownArt(n - r)};
-            }
         }
     }
 }
@@ -122,7 +76,6 @@ void Game::repaintFanCorners() {
 }
 
 void Game::fanCorners(int card, int beneath) {
-    copyFanCorners(sc.cards[card].image, sc.cards[beneath].image);
     const CornerSource source{CornerLook::Beneath, shownArt(beneath)};
     s.corners[card][kTopLeft] = source;
     s.corners[card][kBottomLeft] = source;
@@ -131,12 +84,4 @@ void Game::fanCorners(int card, int beneath) {
 std::uint8_t Game::shownArt(int card) const {
     const Card& c = s.cards[card];
     return std::uint8_t(c.faceUp ? c.code : kBackArt + s.deck);
-}
-
-void Game::raise(int item) {
-    const auto it = std::find(sc.stacking.begin(), sc.stacking.end(), item);
-    if (it != sc.stacking.end())
-        sc.stacking.erase(it);
-    sc.stacking.push_back(item);
-    s.raiseOrder.raise(item);
 }

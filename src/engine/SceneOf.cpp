@@ -4,6 +4,8 @@
 #include "Formbank.h"
 #include "Game.h"
 
+#include <cstring>
+
 namespace {
 
 // Cards of the fan turned last lie 15 columns apart; earlier turns lie closed
@@ -54,6 +56,31 @@ const QImage& stockPlacePicture(const GameState& s, const TBankForm& bank) {
 
 } // namespace
 
+void SceneOf::repaint(int n, int art, const CardCorners& corners) {
+    QImage& image = sc.cards[size_t(n)].image;
+    const QImage& base = artPicture(bank, art);
+    QImage before = std::move(image);
+    if (!cornersDiffer(bank, corners, base)) {
+        image = base;
+    } else {
+        // The spare is free once the window shows the newer picture; a picture
+        // still held elsewhere is never painted over.
+        QImage& buffer = spare[size_t(n)];
+        if (buffer.isDetached() && buffer.size() == base.size() &&
+            buffer.format() == base.format() && buffer.bytesPerLine() == base.bytesPerLine()) {
+            std::memcpy(buffer.bits(), base.constBits(), size_t(base.sizeInBytes()));
+            buffer.setDevicePixelRatio(base.devicePixelRatio());
+            image = std::move(buffer);
+        } else {
+            image = base.copy();
+        }
+        paintCorners(bank, corners, image);
+    }
+    if (ownShown[size_t(n)])
+        spare[size_t(n)] = std::move(before);
+    ownShown[size_t(n)] = image.constBits() != base.constBits();
+}
+
 const Scene& SceneOf::operator()(const GameState& s) {
     sc.cardsCreated = s.cardsCreated;
     if (s.cardsCreated) {
@@ -66,13 +93,14 @@ const Scene& SceneOf::operator()(const GameState& s) {
             picture.cursor = cursorOf(s, n);
             const Look look{artOf(s, n), s.corners[size_t(n)]};
             if (look != shown[size_t(n)]) {
-                picture.image = cornerPainted(bank, look.art, look.corners);
+                repaint(n, look.art, look.corners);
                 shown[size_t(n)] = look;
             }
         }
     } else if (shown[1].art != 0) {
         sc.cards = {};
         shown = {};
+        ownShown = {};
     }
     sc.stacking.assign(s.raiseOrder.begin(), s.raiseOrder.end());
     sc.imagenew = stockPlacePicture(s, bank);

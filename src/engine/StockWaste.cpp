@@ -27,8 +27,7 @@ void Game::pos0to1() {
     ugol(c, plWaste);
     s.cards[c].faceUp = true;
     loadfrontimage(c);
-    raise(c);
-    sc.cards[c].cursor = s.handCursor;
+    s.raiseOrder.raise(c);
     endSelection();
     s.wasteFanned = false;
     ++s.wasteCount;
@@ -44,8 +43,6 @@ void Game::postanowka3() {
             const int c = s.waste[i];
             if (c == 0)
                 continue;
-            sc.cards[c].pos.setX(s.slots[kWasteSlot].x());
-            sc.cards[c].cursor = s.handCursor;
             s.cards[c].place = plWaste;
             ugol(c, plWaste);
         }
@@ -54,13 +51,11 @@ void Game::postanowka3() {
     s.fanCount = 0;
     for (int j = 0; j < n; ++j) {
         const int c = s.stock[s.stockCount];
-        postanowka(c, kWasteSlot + j);
-        sc.cards[c].cursor = kDefaultCursor;
         s.cards[c].place = plWasteBelow;
         ugol(c, plWaste);
         s.cards[c].faceUp = true;
         loadfrontimage(c);
-        raise(c);
+        s.raiseOrder.raise(c);
         ugol3(c, j + 1);
         ++s.wasteCount;
         s.waste[s.wasteCount] = std::uint8_t(c);
@@ -72,7 +67,6 @@ void Game::postanowka3() {
     s.wasteFanned = true;
     if (n > 0) {
         const int top = s.waste[s.wasteCount];
-        sc.cards[top].cursor = s.handCursor;
         s.cards[top].place = plWaste;
     }
     endSelection();
@@ -87,7 +81,6 @@ void Game::val3minus(int /*card*/) {
         return;
     const int beneath = s.waste[s.wasteCount - (s.lastFanCount - s.fanCount)];
     s.cards[beneath].place = plWaste;
-    sc.cards[beneath].cursor = s.handCursor;
 }
 
 void Game::removeFromWaste(int card) {
@@ -110,12 +103,10 @@ void Game::peretasowka() {
         const int c = s.waste[i];
         if (c == 0)
             continue;
-        postanowka(c, kStockSlot);
-        raise(c);
+        s.raiseOrder.raise(c);
         s.cards[c].place = plStock;
         ugol(c, plStock);
         s.cards[c].faceUp = false;
-        sc.cards[c].cursor = s.handCursor;
         s.stock[++s.stockCount] = std::uint8_t(c);
         s.clock.score -= s.redealPenalty.wholePart();
         if (s.drawThree)
