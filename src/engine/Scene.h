@@ -15,11 +15,12 @@
 inline constexpr int kDefaultCursor = 0;
 inline constexpr int kHandCursorNumber = 7001;
 
-// What the window shows, owned by the engine so every picture, position and
-// text can be checked without a window. The main window only mirrors it.
+// What the window shows, computed by the engine from the game state so every
+// picture, position and text can be checked without a window. The main window
+// only mirrors it.
 struct CardPicture {
     QPoint pos;
-    QImage image; // the card's own copy: painting it never touches another card
+    QImage image; // the store's picture where the corners look alike, else the card's own
     int cursor = kDefaultCursor;
 };
 
