@@ -77,6 +77,7 @@ void TForm1::applySettings() {
     engine->setNewCards(options.newCards);
     engine->setHandCursor(options.cursor ? kHandCursorNumber : kDefaultCursor);
     engine->loaddeckimage(options.deck);
+    engine->setLanguage(language);
     setpopup();
 }
 

@@ -73,6 +73,8 @@ void TForm1::setOuterGeometry(const QRect& outer) {
 
 void TForm1::changelang() {
     language = static_cast<std::uint8_t>(FormSelLang->pokaz(language));
+    if (engine)
+        engine->setLanguage(language);
     loadmyres();
 }
 
@@ -98,13 +100,12 @@ void TForm1::menuoptClick() {
         });
         if (chosen.scoreMode != options.scoreMode || chosen.drawThree != options.drawThree ||
             chosen.saveScore != options.saveScore) {
-            if (engine->state().gameRunning && options.showDialog && !ask(Question::NewGame))
-                return;
-            options.scoreMode = chosen.scoreMode;
-            options.drawThree = chosen.drawThree;
-            options.saveScore = chosen.saveScore;
             act([&] {
-                engine->changeRules(options.scoreMode, options.drawThree, options.saveScore);
+                if (!engine->changeRules(chosen.scoreMode, chosen.drawThree, chosen.saveScore))
+                    return;
+                options.scoreMode = chosen.scoreMode;
+                options.drawThree = chosen.drawThree;
+                options.saveScore = chosen.saveScore;
             });
         }
     }

@@ -9,7 +9,7 @@ void Game::showscore() {
 
 void Game::showtime() {
     if (s.clock.scoreMode != smStandard)
-        s.panels[0] = s.clock.timeText();
+        s.panels[0] = s.clock.timeText(s.language);
 }
 
 void Game::TimerGameTimer() {
@@ -48,7 +48,7 @@ void Game::gamepause() {
     loadalldeck();
     ugol28();
     repaintFanCorners();
-    s.panels[0] = ScoreClock::pauseText();
+    s.panels[0] = ScoreClock::pauseText(s.language);
 }
 
 void Game::nopause() {

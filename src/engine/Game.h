@@ -58,6 +58,7 @@ struct GameState {
     bool newCards = true;
     int handCursor = kHandCursorNumber;
     int deck = 2;
+    int language = 2; // of the status-bar texts: 1 Russian, 2 English
 
     bool operator==(const GameState&) const = default;
 };
@@ -82,12 +83,16 @@ public:
     void setShowDialog(bool on) { s.showDialog = on; }
     void setNewCards(bool on) { s.newCards = on; }
     void setHandCursor(int cursor) { s.handCursor = cursor; }
+    // The language of the status-bar texts from the next one written on.
+    void setLanguage(int language) { s.language = language; }
     // The cursor option changed: the hand (or the arrow, for 0) goes at once
     // onto the stock, waste and uncovered pyramid cards, the arrow elsewhere.
     void applyCursorOption(int handCursor);
-    // New score mode, cards mode or keep-score value: score and clock start
-    // from zero, the status bar is cleared and a running game is dealt anew.
-    void changeRules(int scoreMode, int drawThree, bool saveScore);
+    // New score mode, cards mode or keep-score value. While a game runs the
+    // player is asked first (with "Show messages" on); No keeps the old rules
+    // and returns false. Otherwise score and clock start from zero, the status
+    // bar is cleared and a running game is dealt anew.
+    bool changeRules(int scoreMode, int drawThree, bool saveScore);
 
     // --- Dealing -----------------------------------------------------------
     // Starts a game: asks first when one is running, shuffles, deals, charges

@@ -5,7 +5,9 @@ void Game::applyCursorOption(int handCursor) {
     s.handCursor = handCursor;
 }
 
-void Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
+bool Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
+    if (s.gameRunning && s.showDialog && !host.ask(Question::NewGame))
+        return false;
     s.clock.scoreMode = scoreMode;
     s.drawThree = drawThree ? 1 : 0;
     s.saveScore = saveScore;
@@ -19,4 +21,5 @@ void Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
         gambol(false); // the new deal asks nothing
         newgame();
     }
+    return true;
 }

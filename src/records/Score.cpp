@@ -7,12 +7,12 @@ QString ScoreClock::scoreText() const {
     return scoreMode == smCasino ? QStringLiteral("$ ") + digits : digits;
 }
 
-QString ScoreClock::timeText() const {
-    return langtext(116) + QString::number(gameSeconds);
+QString ScoreClock::timeText(int language) const {
+    return langtext(language, 116) + QString::number(gameSeconds);
 }
 
-QString ScoreClock::pauseText() {
-    return langtext(117);
+QString ScoreClock::pauseText(int language) {
+    return langtext(language, 117);
 }
 
 bool ScoreClock::tick() {

@@ -18,11 +18,11 @@ struct ScoreClock {
     static int stake(bool drawThree) { return drawThree ? 50 : 150; }
 
     // The status-bar texts: panel 2 ("$ -150" in Casino, "-150" otherwise)
-    // and panel 0 ("Time = 75" in the current language).
+    // and panel 0 ("Time = 75" in the given language, 1 Russian, 2 English).
     QString scoreText() const;
-    QString timeText() const;
+    QString timeText(int language) const;
     // Panel 0 while a game is paused.
-    static QString pauseText();
+    static QString pauseText(int language);
 
     // One second of the game clock. Returns true when the time charge took a
     // point. Does nothing in Standard mode, where the clock is not kept.

@@ -40,6 +40,10 @@ QString stringResource(int id) {
     return table.value(id);
 }
 
-QString langtext(int n) {
+QString langtext(int language, int n) {
     return stringResource(1000 * language + n);
+}
+
+QString langtext(int n) {
+    return langtext(language, n);
 }

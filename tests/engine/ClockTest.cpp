@@ -66,3 +66,21 @@ TEST_F(TableTest, ResetScoreAsksThenStartsFromTheStake) {
     }
     EXPECT_EQ(host.asked.size(), 3u); // no new-game question on top
 }
+
+// The clock's texts come in the language the game was given, from the next
+// text written on; the rest of the status bar has no words.
+TEST_F(TableTest, StatusTextsInTheLanguageGiven) {
+    game->setScoreMode(smCasino);
+    deal();
+    play("tick");
+    EXPECT_EQ(scene().panels[0], "Time = 1");
+    game->setLanguage(1);
+    EXPECT_EQ(scene().panels[0], "Time = 1") << "written texts stay until the next one";
+    play("tick");
+    EXPECT_EQ(scene().panels[0], QString::fromUtf8("Время = 2"));
+    play("F5");
+    EXPECT_EQ(scene().panels[0], QString::fromUtf8("Пауза"));
+    game->setLanguage(2);
+    play("F5 F5");
+    EXPECT_EQ(scene().panels[0], "Pause");
+}

@@ -45,6 +45,49 @@ TEST_F(TableTest, DealOpensTheBottomRowAndOrdersStockAndStacking) {
         EXPECT_EQ(scene().stacking, expected);
 }
 
+// New rules while a game runs are the rules' own question: No keeps the game
+// and the old rules, Yes deals anew under the new ones.
+TEST_F(TableTest, NewRulesAskFirstWhileAGameRuns) {
+    struct Row {
+        const char* name;
+        bool running;
+        bool showDialog;
+        std::deque<bool> answers;
+        bool taken;
+    };
+    const Row rows[] = {
+        {"running, yes", true, true, {true}, true},
+        {"running, no", true, true, {false}, false},
+        {"running, messages off", true, false, {}, true},
+        {"no game", false, true, {}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        restart();
+        game->setScoreMode(smStandard);
+        game->setShowDialog(row.showDialog);
+        deal();
+        if (!row.running)
+            game->N7Click();
+        host.asked.clear();
+        host.answers = row.answers;
+        const QString before = dump();
+        timeOfDay += 1; // a new deal would differ
+
+        EXPECT_EQ(game->changeRules(smCasino, 1, true), row.taken);
+        EXPECT_EQ(host.asked.size(), row.answers.size());
+        EXPECT_EQ(st().clock.scoreMode, row.taken ? smCasino : smStandard);
+        EXPECT_EQ(st().drawThree, row.taken ? 1 : 0);
+        if (!row.taken) {
+            EXPECT_EQ(dump(), before);
+        }
+        EXPECT_EQ(st().gameRunning, row.running);
+        if (row.running && row.taken) {
+            EXPECT_EQ(st().clock.score, -50) << "the new deal's stake under the new rules";
+        }
+    }
+}
+
 TEST_F(TableTest, NewGameQuestionOnlyWhileAGameRuns) {
     deal(); // no game running: no question
     EXPECT_TRUE(host.asked.empty());
