@@ -18,8 +18,16 @@ constexpr LogicalCopy kFromAboveLeft[] = {{0, 0, 39, 40}, {1, 0, 40, 40}, {0, 1,
 constexpr LogicalCopy kFanTop[] = {{0, 0, 15, 0}, {1, 0, 16, 0}, {0, 1, 15, 1}};
 constexpr LogicalCopy kFanBottom[] = {{0, 94, 15, 94}, {1, 95, 16, 95}, {0, 95, 15, 95}};
 
+// Card art is RGB32; reading its rows directly spares a format switch per pixel.
+QRgb rgbAt(const QImage& img, int x, int y) {
+    if (img.format() == QImage::Format_RGB32)
+        return 0xff000000u | reinterpret_cast<const QRgb*>(img.constScanLine(y))[x];
+    return img.pixel(x, y);
+}
+
 // Calls put(x, y, rgb) for every device pixel the corners set on `card`,
-// block by block as copyLogicalPixel and paintCardCorner set them.
+// block by block as copyLogicalPixel and paintCardCorner set them, until put
+// returns false.
 template <typename Put>
 void forEachCornerPixel(const TBankForm& bank, const CardCorners& corners, const QImage& card,
                         Put&& put) {
@@ -34,10 +42,12 @@ void forEachCornerPixel(const TBankForm& bank, const CardCorners& corners, const
                 for (int x = dxs.first; x < std::min(dxs.last, card.width()); ++x) {
                     const int srcX = std::min(sxs.first + (x - dxs.first), sxs.last - 1);
                     if (srcX < src.width() && srcY < src.height())
-                        put(x, y, src.pixel(srcX, srcY));
+                        if (!put(x, y, rgbAt(src, srcX, srcY)))
+                            return false;
                 }
             }
         }
+        return true;
     };
     const auto table = [&](int corner) {
         const bool right = corner == kTopRight || corner == kBottomRight;
@@ -49,27 +59,32 @@ void forEachCornerPixel(const TBankForm& bank, const CardCorners& corners, const
             const DeviceSpan xs = deviceSpan(p.x(), r), ys = deviceSpan(p.y(), r);
             for (int dy = ys.first; dy < std::min(ys.last, card.height()); ++dy)
                 for (int dx = xs.first; dx < std::min(xs.last, card.width()); ++dx)
-                    put(dx, dy, rgb);
+                    if (!put(dx, dy, rgb))
+                        return false;
         }
+        return true;
     };
     for (int i = 0; i < 4; ++i) {
         const CornerSource& c = corners[size_t(i)];
+        bool more = true;
         switch (c.look) {
         case CornerLook::Own:
             break;
         case CornerLook::Table:
-            table(i);
+            more = table(i);
             break;
         case CornerLook::AboveRight:
-            copy(kFromAboveRight, artPicture(bank, c.art));
+            more = copy(kFromAboveRight, artPicture(bank, c.art));
             break;
         case CornerLook::AboveLeft:
-            copy(kFromAboveLeft, artPicture(bank, c.art));
+            more = copy(kFromAboveLeft, artPicture(bank, c.art));
             break;
         case CornerLook::Beneath:
-            copy(i == kTopLeft ? kFanTop : kFanBottom, artPicture(bank, c.art));
+            more = copy(i == kTopLeft ? kFanTop : kFanBottom, artPicture(bank, c.art));
             break;
         }
+        if (!more)
+            return;
     }
 }
 
@@ -84,14 +99,26 @@ const QImage& artPicture(const TBankForm& bank, int art) {
 bool cornersDiffer(const TBankForm& bank, const CardCorners& corners, const QImage& picture) {
     bool differ = false;
     forEachCornerPixel(bank, corners, picture, [&](int x, int y, QRgb rgb) {
-        differ = differ || picture.pixel(x, y) != rgb;
+        differ = rgbAt(picture, x, y) != rgb;
+        return !differ;
     });
     return differ;
 }
 
 void paintCorners(const TBankForm& bank, const CardCorners& corners, QImage& picture) {
-    forEachCornerPixel(bank, corners, picture,
-                       [&](int x, int y, QRgb rgb) { picture.setPixel(x, y, rgb); });
+    if (picture.format() != QImage::Format_RGB32) {
+        forEachCornerPixel(bank, corners, picture, [&](int x, int y, QRgb rgb) {
+            picture.setPixel(x, y, rgb);
+            return true;
+        });
+        return;
+    }
+    uchar* const bits = picture.bits(); // detaches once, not at every pixel
+    const qsizetype stride = picture.bytesPerLine();
+    forEachCornerPixel(bank, corners, picture, [&](int x, int y, QRgb rgb) {
+        reinterpret_cast<QRgb*>(bits + y * stride)[x] = rgb;
+        return true;
+    });
 }
 
 void cornersOnTable(CardCorners& corners, int place) {
