@@ -2,14 +2,12 @@
 #include "ErrorBox.h"
 #include "ExactTitles.h"
 #include "Form1.h"
-#include "HeapReuse.h"
 #include "ModalsStayUp.h"
 #include "Windows.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    keepFreedMemoryForCards();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zarvek"));
     QApplication::setOrganizationName(QStringLiteral("Velmoran"));

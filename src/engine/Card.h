@@ -33,6 +33,8 @@ struct Card {
     std::int32_t place = plStock;
     const QImage* face = nullptr; // the store's picture; the record only refers to it
     bool faceUp = false;
+
+    bool operator==(const Card&) const = default;
 };
 
 // The value that counts in pairing: 2..13 for the Two..King, 1 for the Ace.

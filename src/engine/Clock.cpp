@@ -4,18 +4,18 @@
 void Game::showscore() {
     if (s.clock.scoreMode == smNone)
         return;
-    sc.panels[2] = s.clock.scoreText();
+    s.panels[2] = s.clock.scoreText();
 }
 
 void Game::showtime() {
     if (s.clock.scoreMode != smStandard)
-        sc.panels[0] = s.clock.timeText(s.language);
+        s.panels[0] = s.clock.timeText(s.language);
 }
 
 void Game::TimerGameTimer() {
     // A tick can still be on its way when the clock stops (a won game, a
     // pause); it belongs to no game.
-    if (!sc.timerEnabled || s.clock.scoreMode == smStandard)
+    if (!s.timerOn || s.clock.scoreMode == smStandard)
         return;
     const bool charged = s.clock.tick();
     showtime();
@@ -48,14 +48,14 @@ void Game::gamepause() {
     loadalldeck();
     ugol28();
     repaintFanCorners();
-    sc.panels[0] = ScoreClock::pauseText(s.language);
+    s.panels[0] = ScoreClock::pauseText(s.language);
 }
 
 void Game::nopause() {
     setTimer(true);
     s.paused = false;
     if (s.clock.scoreMode == smStandard)
-        sc.panels[0].clear();
+        s.panels[0].clear();
     else
         showtime();
     turnPlayableCards(s, true);

@@ -4,11 +4,7 @@
 #include "Formbank.h"
 
 Game::Game(const TBankForm& bank, GameHost& host, TimeOfDaySource timeOfDay)
-    : bank(bank), host(host), timeOfDay(std::move(timeOfDay)) {
-    // Until the first deal the stock place shows the same ring as an empty stock.
-    sc.imagenew = bank.impusto();
-    sc.stacking.push_back(kFrameItem);
-}
+    : bank(bank), host(host), timeOfDay(std::move(timeOfDay)) {}
 
 void Game::newgame() {
     // Ask before anything changes, so No leaves the running game untouched.
@@ -24,9 +20,9 @@ void Game::newgame() {
     razdacha();
     ugol28();
     menuperet(false);
-    showImagenew(backPicture(), true);
+    s.stockPlace = StockPlaceShows::Back;
     if (s.clock.scoreMode == smStandard)
-        sc.panels[0].clear();
+        s.panels[0].clear();
     setTimer(true);
     s.paused = false;
     if (!s.saveScore) {
@@ -38,27 +34,18 @@ void Game::newgame() {
     s.clock.score -= ScoreClock::stake(s.drawThree != 0);
     s.redealPenalty = RedealPenalty::fromInteger(s.drawThree ? 4 : 12);
     showscore();
-    sc.frameVisible = false;
-    sc.raise(kFrameItem);
+    s.framed = kNoFrame;
+    s.raiseOrder.raise(kFrameItem);
     s.wasteCount = 0;
     gambol(true);
 }
 
 void Game::createcard() {
-    if (sc.cardsCreated)
+    if (s.cardsCreated)
         return;
-    for (int n = 1; n <= kCardCount; ++n) {
-        CardPicture& picture = sc.cards[n];
-        picture.image = bank.ImJoker();
-        picture.pos = s.slots[kStockSlot];
-        picture.cursor = kDefaultCursor;
-        sc.stacking.push_back(n);
-    }
-    sc.cardsCreated = true;
-}
-
-void Game::postanowka(int card, int slot) {
-    sc.cards[card].pos = s.slots[slot];
+    for (int n = 1; n <= kCardCount; ++n)
+        s.raiseOrder.raise(n);
+    s.cardsCreated = true;
 }
 
 void Game::randomsort() {
@@ -82,27 +69,22 @@ void Game::presetCodes(const std::array<int, kCardCount + 1>& codes) {
 
 void Game::razdacha() {
     for (int n = 1; n <= kPyramidCount; ++n) {
-        postanowka(n, n);
         s.cards[n].faceUp = true;
         s.cards[n].place = plCovered;
-        sc.cards[n].cursor = kDefaultCursor;
     }
     for (int n = 22; n <= kPyramidCount; ++n) {
         s.cards[n].place = plOpen;
-        sc.cards[n].cursor = s.handCursor;
     }
     s.stockCount = 0;
     for (int n = kPyramidCount + 1; n <= kCardCount; ++n) {
         s.stock[++s.stockCount] = std::uint8_t(n);
-        postanowka(n, kStockSlot);
         s.cards[n].faceUp = false;
         s.cards[n].place = plStock;
-        sc.cards[n].cursor = s.handCursor;
     }
     // Later card numbers lie over earlier ones: each pyramid row over the row
     // above, card 52 on top of the stock.
     for (int n = 1; n <= kCardCount; ++n)
-        sc.raise(n);
+        s.raiseOrder.raise(n);
     loadalldeck();
     loadallimage();
     s.selectionActive = false;

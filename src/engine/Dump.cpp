@@ -78,6 +78,6 @@ QString Game::dump() const {
                  .arg(s.casinoPass)
                  .arg(s.clock.score)
                  .arg(s.clock.gameSeconds);
-    lines << QStringLiteral("panels: [%1|%2|%3]").arg(sc.panels[0], sc.panels[1], sc.panels[2]);
+    lines << QStringLiteral("panels: [%1|%2|%3]").arg(s.panels[0], s.panels[1], s.panels[2]);
     return lines.join(u'\n');
 }

@@ -3,9 +3,9 @@
 
 void Game::gambol(bool on) {
     s.gameRunning = on;
-    sc.menu.menupauseEnabled = on;
-    sc.menu.menupscoreVisible = on;
-    sc.menu.menunilscoreVisible = on;
+    s.menu.menupauseEnabled = on;
+    s.menu.menupscoreVisible = on;
+    s.menu.menunilscoreVisible = on;
 }
 
 void Game::winner() {

@@ -6,6 +6,7 @@
 #include "Random.h"
 #include "RedealPenalty.h"
 #include "Scene.h"
+#include "SceneOf.h"
 #include "Score.h"
 
 #include <array>
@@ -38,7 +39,17 @@ struct GameState {
     std::uint8_t casinoPass = 1;
     RedealPenalty redealPenalty;
     ScoreClock clock;
-    bool imagenewShowsBack = false; // the stock place shows the back, not a marker
+    bool timerOn = false;
+
+    // The look of the table where the piles leave it open (see TableLook.h).
+    bool cardsCreated = false; // the 52 pictures are on the table from the first deal on
+    RaiseOrder raiseOrder;
+    std::array<CardCorners, kCardCount + 1> corners{};
+    StockPlaceShows stockPlace = StockPlaceShows::Ring;
+    bool wasteFanned = false; // the last turn spread three cards
+    int framed = kNoFrame;
+    MenuState menu;
+    std::array<QString, 3> panels; // status bar as last written: time, unused, score
 
     // Options, set by the main window from the settings.
     int drawThree = 0;
@@ -48,6 +59,8 @@ struct GameState {
     int handCursor = kHandCursorNumber;
     int deck = 2;
     int language = 2; // of the status-bar texts: 1 Russian, 2 English
+
+    bool operator==(const GameState&) const = default;
 };
 
 // The rules of the game and the scene they produce. The main window calls the
@@ -58,7 +71,10 @@ public:
     Game(const TBankForm& bank, GameHost& host, TimeOfDaySource timeOfDay = systemTimeOfDay());
 
     const GameState& state() const { return s; }
-    const Scene& scene() const { return sc; }
+    // The scene of the current state, made again only where the state changed.
+    const Scene& scene() const { return sceneOf(s); }
+    // Puts the game back to a state copied from state(); the scene follows.
+    void restore(const GameState& state) { s = state; }
 
     // Options from the settings and the options dialog.
     void setScoreMode(int mode) { s.clock.scoreMode = mode; }
@@ -138,12 +154,11 @@ public:
 private:
     // Deal
     void createcard();
-    void postanowka(int card, int slot);
     void randomsort();
     void applyCodes(const std::array<int, kCardCount + 1>& codes);
     void razdacha();
     void loadfrontimage(int card);
-    void setPicture(int card, const QImage& picture);
+    void ownCorners(int card);
 
     // Corners
     void ugol(int card, int place);
@@ -151,6 +166,8 @@ private:
     void ugol3(int card, int position);
     // Fanned cards keep the look of the card beneath after a full repaint.
     void repaintFanCorners();
+    void fanCorners(int card, int beneath);
+    std::uint8_t shownArt(int card) const;
 
     // Pairing
     void checksum();
@@ -158,7 +175,7 @@ private:
     void nobito();
     void cancelhod();
     void showframe(int card);
-    void frameAt(QPoint cardPos);
+    void frameAt(int item);
     void checkpos3();
     void updateStockMarker();
 
@@ -173,7 +190,6 @@ private:
     void menuperet(bool turned);
     void mnback(bool enabled);
     bool casinoPassesUsedUp() const;
-    void showImagenew(const QImage& picture, bool isBack);
 
     // End of game
     void gambol(bool on);
@@ -185,14 +201,11 @@ private:
     void showtime();
     void gamepause();
     void nopause();
-    void setTimer(bool on) { sc.timerEnabled = on; }
-
-    // The current back design, what face-down cards and a full stock show.
-    const QImage& backPicture() const;
+    void setTimer(bool on) { s.timerOn = on; }
 
     const TBankForm& bank;
     GameHost& host;
     TimeOfDaySource timeOfDay;
     GameState s;
-    Scene sc;
+    mutable SceneOf sceneOf{bank};
 };

@@ -3,13 +3,6 @@
 
 void Game::applyCursorOption(int handCursor) {
     s.handCursor = handCursor;
-    if (!sc.cardsCreated)
-        return;
-    for (int n = 1; n <= kCardCount; ++n) {
-        const int place = s.cards[n].place;
-        const bool playable = place == plStock || place == plWaste || place == plOpen;
-        sc.cards[n].cursor = handCursor != kDefaultCursor && playable ? handCursor : kDefaultCursor;
-    }
 }
 
 bool Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
@@ -21,9 +14,9 @@ bool Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
     // A score or a time earned under other rules means nothing under these.
     s.clock.score = 0;
     s.clock.gameSeconds = 0;
-    sc.panels[2].clear();
-    sc.panels[1].clear();
-    sc.panels[0].clear();
+    s.panels[2].clear();
+    s.panels[1].clear();
+    s.panels[0].clear();
     if (s.gameRunning) {
         gambol(false); // the new deal asks nothing
         newgame();

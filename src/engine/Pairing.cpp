@@ -30,7 +30,6 @@ void Game::ImageClick(int tag) {
         return;
     case plStock:
         if (s.drawThree == 0) {
-            postanowka(s.clickedCard, kWasteSlot);
             pos0to1();
         } else {
             postanowka3();
@@ -90,14 +89,10 @@ void Game::bito() {
     }
     s.cards[first].place = plDiscarded;
     ugol(first, plDiscarded);
-    sc.cards[first].cursor = kDefaultCursor;
-    postanowka(first, kDiscardSlot);
 
     s.cards[second].place = plDiscarded;
     ugol(second, plDiscarded);
-    postanowka(second, kDiscardSlot);
-    sc.raise(second);
-    sc.cards[second].cursor = kDefaultCursor;
+    s.raiseOrder.raise(second);
 
     showframe(0);
     checkpos3();
@@ -119,23 +114,21 @@ void Game::checkpos3() {
             if (s.cards[n + r].place == plDiscarded && s.cards[n + r + 1].place == plDiscarded) {
                 s.cards[n].place = plOpen;
                 ugol(n, plOpen);
-                sc.cards[n].cursor = s.handCursor;
             }
         }
 }
 
 void Game::showframe(int card) {
     if (card == 0) {
-        sc.frameVisible = false;
+        s.framed = kNoFrame;
         return;
     }
-    frameAt(sc.cards[card].pos);
+    frameAt(card);
 }
 
-void Game::frameAt(QPoint cardPos) {
-    sc.frameRect = QRect(cardPos.x() - 4, cardPos.y() - 4, kCardWidth + 8, kCardHeight + 8);
-    sc.frameVisible = true;
-    sc.raise(kFrameItem);
+void Game::frameAt(int item) {
+    s.framed = item;
+    s.raiseOrder.raise(kFrameItem);
 }
 
 void Game::hintframe(int card) {
@@ -143,16 +136,16 @@ void Game::hintframe(int card) {
                          pairValue(s.selectedCard) + pairValue(card) == 13;
     if (!partner)
         cancelhod();
-    frameAt(card != 0 ? sc.cards[card].pos : s.slots[kStockSlot]);
+    frameAt(card != 0 ? card : kFrameOnStockPlace);
 }
 
 void Game::updateStockMarker() {
     if (s.stockCount != 0)
         return;
-    showImagenew(casinoPassesUsedUp() ? bank.Imkrest() : bank.impusto(), false);
+    s.stockPlace = casinoPassesUsedUp() ? StockPlaceShows::Cross : StockPlaceShows::Ring;
 }
 
 void Game::N131Click() {
-    sc.menu.N131Checked = !sc.menu.N131Checked;
-    s.alwaysThirteen = sc.menu.N131Checked;
+    s.menu.N131Checked = !s.menu.N131Checked;
+    s.alwaysThirteen = s.menu.N131Checked;
 }

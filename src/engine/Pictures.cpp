@@ -1,4 +1,4 @@
-// Putting faces and backs on the table's card pictures, and their corners.
+// Which faces and backs the cards show, and what their corners show.
 #include "Game.h"
 
 #include "Corners.h"
@@ -6,29 +6,25 @@
 
 #include <algorithm>
 
-void Game::setPicture(int card, const QImage& picture) {
-    sc.cards[card].image = picture;
+void Game::ownCorners(int card) {
+    s.corners[card] = {};
 }
 
 void Game::loaddeckimage(int n) {
     s.deck = n;
 }
 
-const QImage& Game::backPicture() const {
-    return bank.back(s.deck);
-}
-
 void Game::loadalldeck() {
     for (int n = 1; n <= kCardCount; ++n)
         if (!s.cards[n].faceUp)
-            setPicture(n, backPicture());
+            ownCorners(n);
 }
 
 void Game::loadfrontimage(int card) {
     Card& c = s.cards[card];
     c.face = &bank.imageOfMD(c.suit, c.rank);
     if (c.faceUp)
-        setPicture(card, *c.face);
+        ownCorners(card);
     ugol(card, plStock);
 }
 
@@ -40,17 +36,10 @@ void Game::loadallimage() {
 void Game::changeBack(int n) {
     loaddeckimage(n);
     loadalldeck();
-    if (s.imagenewShowsBack)
-        sc.imagenew = backPicture();
-}
-
-void Game::showImagenew(const QImage& picture, bool isBack) {
-    sc.imagenew = picture;
-    s.imagenewShowsBack = isBack;
 }
 
 void Game::ugol(int card, int place) {
-    paintCorners(sc.cards[card].image, place);
+    cornersOnTable(s.corners[card], place);
 }
 
 void Game::ugol28() {
@@ -59,12 +48,12 @@ void Game::ugol28() {
         for (int k = 1; k <= r - 1; ++k) {
             const int n = first + k - 1;
             if (s.cards[n].place != plDiscarded)
-                copyTopRightCorner(sc.cards[n].image, sc.cards[n - r + 1].image);
+                s.corners[n][kTopRight] = {CornerLook::AboveRight, shownArt(n - r + 1)};
         }
         for (int k = 2; k <= r; ++k) {
             const int n = first + k - 1;
             if (s.cards[n].place != plDiscarded)
-                copyTopLeftCorner(sc.cards[n].image, sc.cards[n - r].image);
+                s.corners[n][kTopLeft] = {CornerLook::AboveLeft, shownArt(n - r)};
         }
     }
 }
@@ -74,7 +63,7 @@ void Game::ugol3(int card, int position) {
         return;
     const int beneath = s.waste[s.wasteCount];
     if (beneath != 0)
-        copyFanCorners(sc.cards[card].image, sc.cards[beneath].image);
+        fanCorners(card, beneath);
 }
 
 void Game::repaintFanCorners() {
@@ -83,5 +72,16 @@ void Game::repaintFanCorners() {
     const int firstOfFan = s.wasteCount - s.lastFanCount + 1;
     for (int i = std::max(firstOfFan + 1, 2); i <= s.wasteCount; ++i)
         if (s.waste[i] != 0 && s.waste[i - 1] != 0)
-            copyFanCorners(sc.cards[s.waste[i]].image, sc.cards[s.waste[i - 1]].image);
+            fanCorners(s.waste[i], s.waste[i - 1]);
+}
+
+void Game::fanCorners(int card, int beneath) {
+    const CornerSource source{CornerLook::Beneath, shownArt(beneath)};
+    s.corners[card][kTopLeft] = source;
+    s.corners[card][kBottomLeft] = source;
+}
+
+std::uint8_t Game::shownArt(int card) const {
+    const Card& c = s.cards[card];
+    return std::uint8_t(c.faceUp ? c.code : kBackArt + s.deck);
 }

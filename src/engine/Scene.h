@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Card.h"
+#include "TableLook.h"
 
 #include <QImage>
 #include <QPoint>
@@ -14,16 +15,14 @@
 inline constexpr int kDefaultCursor = 0;
 inline constexpr int kHandCursorNumber = 7001;
 
-// What the window shows, owned by the engine so every picture, position and
-// text can be checked without a window. The main window only mirrors it.
+// What the window shows, computed by the engine from the game state so every
+// picture, position and text can be checked without a window. The main window
+// only mirrors it.
 struct CardPicture {
     QPoint pos;
-    QImage image; // the card's own copy: painting it never touches another card
+    QImage image; // the store's picture where the corners look alike, else the card's own
     int cursor = kDefaultCursor;
 };
-
-// Items in the stacking order besides the card numbers 1..52.
-inline constexpr int kFrameItem = 0;
 
 struct MenuState {
     bool menurozdEnabled = false;    // "Return into pack" in the Game menu
@@ -33,6 +32,8 @@ struct MenuState {
     bool menupscoreVisible = false; // separator above "Reset the score"
     bool menunilscoreVisible = false;
     bool N131Checked = false; // Test menu "Всегда 13"
+
+    bool operator==(const MenuState&) const = default;
 };
 
 struct Scene {
@@ -47,6 +48,4 @@ struct Scene {
     std::array<QString, 3> panels; // status bar: time, unused, score
     MenuState menu;
     bool timerEnabled = false;
-
-    void raise(int item);
 };

@@ -27,9 +27,9 @@ void Game::pos0to1() {
     ugol(c, plWaste);
     s.cards[c].faceUp = true;
     loadfrontimage(c);
-    sc.raise(c);
-    sc.cards[c].cursor = s.handCursor;
+    s.raiseOrder.raise(c);
     endSelection();
+    s.wasteFanned = false;
     ++s.wasteCount;
     --s.stockCount;
     s.waste[s.wasteCount] = std::uint8_t(c);
@@ -43,8 +43,6 @@ void Game::postanowka3() {
             const int c = s.waste[i];
             if (c == 0)
                 continue;
-            sc.cards[c].pos.setX(s.slots[kWasteSlot].x());
-            sc.cards[c].cursor = s.handCursor;
             s.cards[c].place = plWaste;
             ugol(c, plWaste);
         }
@@ -53,13 +51,11 @@ void Game::postanowka3() {
     s.fanCount = 0;
     for (int j = 0; j < n; ++j) {
         const int c = s.stock[s.stockCount];
-        postanowka(c, kWasteSlot + j);
-        sc.cards[c].cursor = kDefaultCursor;
         s.cards[c].place = plWasteBelow;
         ugol(c, plWaste);
         s.cards[c].faceUp = true;
         loadfrontimage(c);
-        sc.raise(c);
+        s.raiseOrder.raise(c);
         ugol3(c, j + 1);
         ++s.wasteCount;
         s.waste[s.wasteCount] = std::uint8_t(c);
@@ -68,9 +64,9 @@ void Game::postanowka3() {
         ++s.fanCount;
     }
     s.lastFanCount = s.fanCount;
+    s.wasteFanned = true;
     if (n > 0) {
         const int top = s.waste[s.wasteCount];
-        sc.cards[top].cursor = s.handCursor;
         s.cards[top].place = plWaste;
     }
     endSelection();
@@ -85,7 +81,6 @@ void Game::val3minus(int /*card*/) {
         return;
     const int beneath = s.waste[s.wasteCount - (s.lastFanCount - s.fanCount)];
     s.cards[beneath].place = plWaste;
-    sc.cards[beneath].cursor = s.handCursor;
 }
 
 void Game::removeFromWaste(int card) {
@@ -99,7 +94,7 @@ void Game::peretasowka() {
         newkazinogame();
         return;
     }
-    showImagenew(backPicture(), true);
+    s.stockPlace = StockPlaceShows::Back;
     if (s.clock.scoreMode == smCasino)
         ++s.casinoPass;
     endSelection();
@@ -108,12 +103,10 @@ void Game::peretasowka() {
         const int c = s.waste[i];
         if (c == 0)
             continue;
-        postanowka(c, kStockSlot);
-        sc.raise(c);
+        s.raiseOrder.raise(c);
         s.cards[c].place = plStock;
         ugol(c, plStock);
         s.cards[c].faceUp = false;
-        sc.cards[c].cursor = s.handCursor;
         s.stock[++s.stockCount] = std::uint8_t(c);
         s.clock.score -= s.redealPenalty.wholePart();
         if (s.drawThree)
@@ -123,6 +116,7 @@ void Game::peretasowka() {
     }
     loadalldeck();
     s.wasteCount = 0;
+    s.wasteFanned = false;
     showscore();
     menuperet(false);
 }
@@ -135,16 +129,16 @@ void Game::newkazinogame() {
 }
 
 void Game::mnback(bool enabled) {
-    sc.menu.menurozdEnabled = enabled;
-    sc.menu.popmenurozdEnabled = enabled;
+    s.menu.menurozdEnabled = enabled;
+    s.menu.popmenurozdEnabled = enabled;
 }
 
 void Game::menuperet(bool turned) {
     if (!turned) {
-        if (sc.menu.menurozdEnabled) {
+        if (s.menu.menurozdEnabled) {
             mnback(false);
             if (s.clock.scoreMode == smCasino)
-                sc.menu.peretminusVisible = false;
+                s.menu.peretminusVisible = false;
         }
         return;
     }
@@ -152,10 +146,10 @@ void Game::menuperet(bool turned) {
         mnback(false);
         return;
     }
-    if (!sc.menu.menurozdEnabled) {
+    if (!s.menu.menurozdEnabled) {
         mnback(true);
         // The separator goes with the command it stands over.
-        sc.menu.peretminusVisible = true;
+        s.menu.peretminusVisible = true;
     }
 }
 

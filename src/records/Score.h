@@ -27,4 +27,6 @@ struct ScoreClock {
     // One second of the game clock. Returns true when the time charge took a
     // point. Does nothing in Standard mode, where the clock is not kept.
     bool tick();
+
+    bool operator==(const ScoreClock&) const = default;
 };

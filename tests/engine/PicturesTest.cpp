@@ -96,3 +96,25 @@ TEST_F(TableTest, CornersRoundAgainstTheTableOrTheCardBeneathAtEveryRatio) {
         }
     }
 }
+
+// A deal paints no picture it can share, a picture the window still shows is
+// never painted over, and once warm a card paints into the buffer it showed
+// the time before instead of asking for a new one.
+TEST_F(TableTest, PicturesAreSharedOrReusedButNeverPaintedWhileHeldElsewhere) {
+    game->setScoreMode(smStandard);
+    deal();
+    for (int n = 29; n <= 52; ++n) // the back's art is already round on the table
+        EXPECT_EQ(scene().cards[n].image.constBits(), testBank().back(2).constBits()) << n;
+
+    const QImage held = scene().cards[16].image; // as the window holds it
+    const QImage heldPixels = held.copy();
+    play("F5 F5 F5 F5");
+    EXPECT_EQ(held, heldPixels);
+
+    std::map<int, const uchar*> buffers;
+    for (int n = 2; n <= 28; ++n)
+        buffers[n] = scene().cards[n].image.constBits();
+    play("F5 F5");
+    for (int n = 2; n <= 28; ++n)
+        EXPECT_EQ(scene().cards[n].image.constBits(), buffers[n]) << "card " << n;
+}

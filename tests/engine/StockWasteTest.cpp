@@ -52,6 +52,13 @@ TEST_F(TableTest, ThreeCardFansCollapseAndOpenTheCardBeneath) {
     EXPECT_EQ(game->openWasteCard(), 50); // the top of the collapsed cards
     play("50 24");
     EXPECT_EQ(game->openWasteCard(), 51);
+
+    // A stopped game keeps its table: one card a turn from now on moves no fan.
+    play("t");
+    game->N7Click();
+    game->changeRules(st().clock.scoreMode, 0, true);
+    for (int c : {46, 45, 44})
+        EXPECT_EQ(scene().cards[c].pos, QPoint(85 + 15 * (46 - c), 10)) << c;
 }
 
 TEST_F(TableTest, ShortFanAfterARedealOfTwentyThreeCards) {

@@ -1,8 +1,9 @@
 #pragma once
 
 // A random player for the rules and the checks it runs after every action:
-// every card in exactly one place, the scene in step with the piles, and the
-// menus following the game. The rule tests and the soak run share them.
+// every card in exactly one place, the look of the table in step with the
+// piles, and the scene equal to one computed afresh from the state. The rule tests and the soak run
+// share them.
 
 #include "Game.h"
 
@@ -31,5 +32,10 @@ void clickAt(Game& game, QPoint p);
 // menu, clock ticks and now and then a change of the options.
 void randomAction(Game& game, std::mt19937& rng);
 
-// A description of the first broken rule, or an empty string.
-std::string checkTable(const Game& game, const TBankForm& bank);
+// The first thing two scenes show differently (pictures compared by pixels;
+// a hidden frame's place does not count), or an empty string.
+std::string sceneDifference(const Scene& a, const Scene& b);
+
+// A description of the first broken rule, or an empty string. `afresh` also
+// compares the scene with one computed from nothing but the state.
+std::string checkTable(const Game& game, const TBankForm& bank, bool afresh = true);

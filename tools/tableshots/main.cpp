@@ -1,6 +1,6 @@
 // Renders the real main window through scripted games to PNG files, so the
 // table can be looked at in the situations a quick play-through rarely
-// reaches: three-card fans, a redeal, pause, a won game.
+// reaches: three-card fans, a redeal, pause, a pair and a King removed.
 //
 //   table_shots OUTPUT_DIR      (QT_SCALE_FACTOR=2 renders at 200 %)
 #include "Form1.h"
@@ -49,6 +49,15 @@ int main(int argc, char** argv) {
     Form1->PanelMainClick();
     Form1->menupause->trigger();
     save(dir, QStringLiteral("paused"));
+
+    // The same deal again: 23 and 27 are a Four and a Nine, 24 a King.
+    Form1->menupause->trigger();
+    Form1->N21Click();
+    Form1->ImageClick(Form1->cardImages[23]);
+    Form1->ImageClick(Form1->cardImages[27]);
+    save(dir, QStringLiteral("pair-removed"));
+    Form1->ImageClick(Form1->cardImages[24]);
+    save(dir, QStringLiteral("king-removed"));
 
     destroyWindows();
     return 0;
