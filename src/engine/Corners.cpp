@@ -25,9 +25,9 @@ QRgb rgbAt(const QImage& img, int x, int y) {
     return img.pixel(x, y);
 }
 
-// Calls put(x, y, rgb) for every device pixel the corners set on `card`,
-// block by block as copyLogicalPixel and paintCardCorner set them, until put
-// returns false.
+// Calls put(x, y, rgb) for every device pixel the corners set on `card`: a
+// logical pixel is the block deviceSpan gives, a copied one reads the same
+// block of the source. Stops when put returns false.
 template <typename Put>
 void forEachCornerPixel(const TBankForm& bank, const CardCorners& corners, const QImage& card,
                         Put&& put) {

@@ -30,24 +30,6 @@ void setLogicalPixel(QImage& img, int x, int y, const QColor& c) {
                 img.setPixel(dx, dy, rgb);
 }
 
-void copyLogicalPixel(QImage& dst, int dx, int dy, const QImage& src, int sx, int sy) {
-    const qreal r = dst.devicePixelRatio();
-    const DeviceSpan dxs = deviceSpan(dx, r), dys = deviceSpan(dy, r);
-    const DeviceSpan sxs = deviceSpan(sx, src.devicePixelRatio());
-    const DeviceSpan sys = deviceSpan(sy, src.devicePixelRatio());
-    for (int y = dys.first; y < std::min(dys.last, dst.height()); ++y) {
-        const int srcY = std::min(sys.first + (y - dys.first), sys.last - 1);
-        for (int x = dxs.first; x < std::min(dxs.last, dst.width()); ++x) {
-            const int srcX = std::min(sxs.first + (x - dxs.first), sxs.last - 1);
-            if (srcX >= src.width() || srcY >= src.height())
-                continue;
-            const QRgb rgb = src.pixel(srcX, srcY);
-            if (std::as_const(dst).pixel(x, y) != rgb) // unchanged pixels cost no copy
-                dst.setPixel(x, y, rgb);
-        }
-    }
-}
-
 void paintCardCorner(QImage& card, CardCorner corner, const QColor& c) {
     const bool right = corner == CardCorner::TopRight || corner == CardCorner::BottomRight;
     const bool bottom = corner == CardCorner::BottomLeft || corner == CardCorner::BottomRight;

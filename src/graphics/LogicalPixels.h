@@ -21,10 +21,6 @@ QImage makePicture(int logicalWidth, int logicalHeight, qreal ratio);
 // Paints logical pixel (x, y) of img in colour c.
 void setLogicalPixel(QImage& img, int x, int y, const QColor& c);
 
-// Copies logical pixel (sx, sy) of src onto logical pixel (dx, dy) of dst,
-// device pixel by device pixel (both pictures at the same ratio).
-void copyLogicalPixel(QImage& dst, int dx, int dy, const QImage& src, int sx, int sy);
-
 // The colour at the top-left device pixel of logical pixel (x, y).
 QRgb logicalPixel(const QImage& img, int x, int y);
 
