@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QImage>
+#include <QChar>
 
 #include <cstdint>
 
@@ -31,7 +31,6 @@ struct Card {
     std::uint8_t rank = 0; // 1..13: the Two .. the King (12), the Ace (13)
     std::int32_t code = 0; // identity 1..52 from the shuffle
     std::int32_t place = plStock;
-    const QImage* face = nullptr; // the store's picture; the record only refers to it
     bool faceUp = false;
 
     bool operator==(const Card&) const = default;

@@ -63,6 +63,12 @@ struct GameState {
     bool operator==(const GameState&) const = default;
 };
 
+// The store picture card n shows: its face when face up, else the current back.
+inline std::uint8_t shownArt(const GameState& s, int n) {
+    const Card& c = s.cards[n];
+    return std::uint8_t(c.faceUp ? c.code : kBackArt + s.deck);
+}
+
 // The rules of the game and the scene they produce. The main window calls the
 // handlers below for clicks, keys, menu commands and clock ticks, then mirrors
 // scene() on screen.
@@ -167,7 +173,6 @@ private:
     // Fanned cards keep the look of the card beneath after a full repaint.
     void repaintFanCorners();
     void fanCorners(int card, int beneath);
-    std::uint8_t shownArt(int card) const;
 
     // Pairing
     void checksum();

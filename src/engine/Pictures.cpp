@@ -21,9 +21,7 @@ void Game::loadalldeck() {
 }
 
 void Game::loadfrontimage(int card) {
-    Card& c = s.cards[card];
-    c.face = &bank.imageOfMD(c.suit, c.rank);
-    if (c.faceUp)
+    if (s.cards[card].faceUp)
         ownCorners(card);
     ugol(card, plStock);
 }
@@ -48,12 +46,12 @@ void Game::ugol28() {
         for (int k = 1; k <= r - 1; ++k) {
             const int n = first + k - 1;
             if (s.cards[n].place != plDiscarded)
-                s.corners[n][kTopRight] = {CornerLook::AboveRight, shownArt(n - r + 1)};
+                s.corners[n][kTopRight] = {CornerLook::AboveRight, shownArt(s, n - r + 1)};
         }
         for (int k = 2; k <= r; ++k) {
             const int n = first + k - 1;
             if (s.cards[n].place != plDiscarded)
-                s.corners[n][kTopLeft] = {CornerLook::AboveLeft, shownArt(n - r)};
+                s.corners[n][kTopLeft] = {CornerLook::AboveLeft, shownArt(s, n - r)};
         }
     }
 }
@@ -76,12 +74,7 @@ void Game::repaintFanCorners() {
 }
 
 void Game::fanCorners(int card, int beneath) {
-    const CornerSource source{CornerLook::Beneath, shownArt(beneath)};
+    const CornerSource source{CornerLook::Beneath, shownArt(s, beneath)};
     s.corners[card][kTopLeft] = source;
     s.corners[card][kBottomLeft] = source;
-}
-
-std::uint8_t Game::shownArt(int card) const {
-    const Card& c = s.cards[card];
-    return std::uint8_t(c.faceUp ? c.code : kBackArt + s.deck);
 }

@@ -37,11 +37,6 @@ int cursorOf(const GameState& s, int n) {
     return playable ? s.handCursor : kDefaultCursor;
 }
 
-int artOf(const GameState& s, int n) {
-    const Card& c = s.cards[n];
-    return c.faceUp ? c.code : kBackArt + s.deck;
-}
-
 const QImage& stockPlacePicture(const GameState& s, const TBankForm& bank) {
     switch (s.stockPlace) {
     case StockPlaceShows::Back:
@@ -91,7 +86,7 @@ const Scene& SceneOf::operator()(const GameState& s) {
             CardPicture& picture = sc.cards[size_t(n)];
             picture.pos = positionOf(s, n, wasteIndex);
             picture.cursor = cursorOf(s, n);
-            const Look look{artOf(s, n), s.corners[size_t(n)]};
+            const Look look{shownArt(s, n), s.corners[size_t(n)]};
             if (look != shown[size_t(n)]) {
                 repaint(n, look.art, look.corners);
                 shown[size_t(n)] = look;
