@@ -7,6 +7,7 @@
 #include "ClickArea.h"
 #include "ErrorReport.h"
 #include "Formbank.h"
+#include "OffThread.h"
 #include "PanelLayout.h"
 #include "PictureControl.h"
 #include "Smena.h"
@@ -118,6 +119,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     const auto* k = static_cast<QKeyEvent*>(event);
     if (k->isAutoRepeat()) // the key is still held
         return false;
+    if (event->type() == QEvent::KeyPress && k->key() == Qt::Key_Escape && dealSearch &&
+        dealSearch->running()) {
+        cancelDealSearch(); // the new game is called off; the table stays
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto chord = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
         if (k->key() == Qt::Key_Q && (k->modifiers() & ~Qt::KeypadModifier) == chord)

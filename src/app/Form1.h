@@ -13,6 +13,7 @@
 #include <vector>
 
 class BackgroundSearch;
+class OffThread;
 class ClickArea;
 struct Problem;
 struct Solution;
@@ -58,6 +59,7 @@ public:
     QAction *N5, *N7, *N131;
     QAction *N9, *peretminus, *popmenurozd;
     QAction *menupsolve, *menuhint, *menuwinnable; // separator, "Hint", "Winnable?"
+    QAction *menuselectdeal, *menurestartdeal;
 
     // Writes every text of the current language into the windows.
     void loadmyres();
@@ -88,6 +90,9 @@ public:
     // A won game: the banner, the name of a winner whose result enters the
     // current mode's table, then that table.
     void readscore() override;
+    // With "Deal only winnable games" on, the deal comes from a search off the
+    // window thread; the table stays as it is meanwhile.
+    bool postponeDeal() override;
 
 public Q_SLOTS:
     void N21Click();
@@ -105,6 +110,8 @@ public Q_SLOTS:
     void menuhintClick();
     // "Winnable?": says whether the game can still be won.
     void menuwinnableClick();
+    // "Select deal..." (F3): asks for a deal's number and deals it.
+    void menuselectdealClick();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -133,6 +140,8 @@ private:
     void askSearch(bool hint);
     void searchAnswered(const Problem& problem, const Solution& solution);
     void dropStaleSearch();
+    // The winnable deal on its way, if one is: Escape or F2 calls it off.
+    void cancelDealSearch();
 
     Settings options;
     std::unique_ptr<Game> engine;
@@ -145,6 +154,9 @@ private:
     BackgroundSearch* search = nullptr;
     bool hintWanted = false;
     bool answerWanted = false;
+    OffThread* dealSearch = nullptr;
+    QTimer busyCursorDelay;
+    bool busyCursorShown = false;
 };
 
 // The main window of the run.

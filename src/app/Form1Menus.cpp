@@ -34,6 +34,12 @@ void TForm1::createMenus() {
 
     N12 = menuBar()->addMenu(QString());
     N21 = N12->addAction(QString(), QKeySequence(Qt::Key_F2), this, &TForm1::N21Click);
+    menuselectdeal =
+        N12->addAction(QString(), QKeySequence(Qt::Key_F3), this, &TForm1::menuselectdealClick);
+    menurestartdeal = N12->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_R), this, [this] {
+        cancelDealSearch();
+        act([this] { engine->restartDeal(); });
+    });
     N12->addSeparator();
     menurozd = N12->addAction(QString(), QKeySequence(Qt::Key_F4), this,
                               [this] { act([this] { engine->menurozdClick(); }); });
@@ -119,6 +125,8 @@ void TForm1::loadmyres() {
     N3->setText(langtext(108));
     N12->setTitle(langtext(109));
     N21->setText(langtext(129));
+    menuselectdeal->setText(langtext(251));
+    menurestartdeal->setText(langtext(252));
     menurozd->setText(langtext(110));
     menupause->setText(langtext(111));
     menuwinn->setText(langtext(112));
@@ -157,6 +165,7 @@ void TForm1::loadmyres() {
     o.CheckShowMenu->setText(langtext(178));
     o.CheckShowDialog->setText(langtext(220));
     o.CheckShowHint->setText(langtext(235));
+    o.CheckWinnable->setText(langtext(256));
     o.BitBtn4->setText(langtext(179));
     o.BtnDop->setText(langtext(180));
 
@@ -187,6 +196,7 @@ void TForm1::syncMenus() {
     N131->setChecked(m.N131Checked);
     for (QAction* a : {menupsolve, menuhint, menuwinnable})
         a->setVisible(options.showHint);
+    menurestartdeal->setEnabled(engine->state().cardsCreated);
     menuhint->setEnabled(engine->state().gameRunning);
     menuwinnable->setEnabled(engine->state().gameRunning);
 }

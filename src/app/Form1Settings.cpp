@@ -90,6 +90,7 @@ void TForm1::menuoptClick() {
         options.showPopUp = chosen.showPopUp;
         options.showDialog = chosen.showDialog;
         options.showHint = chosen.showHint;
+        options.winnableOnly = chosen.winnableOnly;
         engine->setNewCards(options.newCards);
         engine->setShowDialog(options.showDialog);
         if (uninstallRequest == 1)

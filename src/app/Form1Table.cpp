@@ -57,6 +57,8 @@ void TForm1::createStatusBar() {
 }
 
 void TForm1::N21Click() {
+    // F2 again while a winnable deal is being looked for starts afresh.
+    cancelDealSearch();
     act([this] { engine->N21Click(); });
 }
 void TForm1::ImagenewClick() {

@@ -15,14 +15,19 @@ void TForm1::readscore() {
     syncScene();
     const ScoreClock clock = engine->state().clock;
     const int k = clock.scoreMode;
+    const bool chosen = engine->state().dealChosen;
+    const auto deal = qint32(engine->state().dealNumber);
     const QRect r = frameGeometry();
     reportingStoreErrors([&] {
-        const bool best = qualifies(k, clock.score, clock.gameSeconds);
-        FormVict->pokaz(language, best ? 1 : 2, r.left(), r.top(), r.width(), r.height());
+        // A deal dealt again or chosen by number could be practised to a
+        // record: the banner says so, and no name is asked for.
+        const bool best = !chosen && qualifies(k, clock.score, clock.gameSeconds);
+        const int banner = chosen ? kBannerChosenDeal : best ? kBannerBest : kBannerVictory;
+        FormVict->pokaz(language, banner, r.left(), r.top(), r.width(), r.height());
         if (best) {
             FormEnter->frmshow(r.top(), r.left(), r.height(), r.width());
             const QString name = FormEnter->getentername();
-            Formwin->newwinner(k, clock.score, clock.gameSeconds, name);
+            Formwin->newwinner(k, clock.score, clock.gameSeconds, name, deal);
         }
         Formwin->showpage(language, k + 1, r.top(), r.left(), r.height(), r.width());
     });

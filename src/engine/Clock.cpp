@@ -1,6 +1,8 @@
 // The status-bar texts, the game clock, pause and the score reset.
 #include "Game.h"
 
+#include "Texts.h"
+
 void Game::showscore() {
     if (s.clock.scoreMode == smNone)
         return;
@@ -10,6 +12,17 @@ void Game::showscore() {
 void Game::showtime() {
     if (s.clock.scoreMode != smStandard)
         s.panels[0] = s.clock.timeText(s.language);
+}
+
+void Game::showDealNumber() {
+    if (s.cardsCreated)
+        s.panels[1] = langtext(s.language, 250).arg(s.dealNumber);
+}
+
+void Game::setLanguage(int language) {
+    s.language = language;
+    if (!s.panels[1].isEmpty())
+        showDealNumber();
 }
 
 void Game::TimerGameTimer() {
@@ -67,6 +80,7 @@ void Game::nopause() {
 void Game::menunilscoreClick() {
     if (s.showDialog && !host.ask(Question::ResetScore))
         return;
+    countEnd(false);
     s.clock.score = 0;
     s.clock.gameSeconds = 0;
     gambol(false); // the new deal asks nothing

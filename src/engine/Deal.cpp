@@ -10,6 +10,26 @@ void Game::newgame() {
     // Ask before anything changes, so No leaves the running game untouched.
     if (s.gameRunning && s.showDialog && !host.ask(Question::NewGame))
         return;
+    if (host.postponeDeal())
+        return;
+    deal(timeOfDay(), false);
+}
+
+void Game::selectDeal(quint32 number) {
+    if (s.gameRunning && s.showDialog && !host.ask(Question::NewGame))
+        return;
+    deal(number % kDealNumbers, true);
+}
+
+void Game::restartDeal() {
+    if (s.cardsCreated)
+        selectDeal(s.dealNumber);
+}
+
+void Game::deal(quint32 number, bool chosen) {
+    countEnd(false); // a game dealt over is lost
+    s.dealNumber = number;
+    s.dealChosen = chosen;
     if (s.clock.scoreMode == smCasino) {
         s.casinoPass = 1;
         mnback(s.drawThree != 0);
@@ -31,9 +51,11 @@ void Game::newgame() {
     }
     // Shown after the reset, so a new game never shows the previous game's time.
     showtime();
+    s.scoreBeforeDeal = s.clock.score;
     s.clock.score -= ScoreClock::stake(s.drawThree != 0);
     s.redealPenalty = RedealPenalty::fromInteger(s.drawThree ? 4 : 12);
     showscore();
+    showDealNumber();
     s.framed = kNoFrame;
     s.raiseOrder.raise(kFrameItem);
     s.wasteCount = 0;
@@ -49,7 +71,7 @@ void Game::createcard() {
 }
 
 void Game::randomsort() {
-    applyCodes(shuffledCodes(timeOfDay()));
+    applyCodes(shuffledCodes(s.dealNumber));
 }
 
 void Game::applyCodes(const std::array<int, kCardCount + 1>& codes) {

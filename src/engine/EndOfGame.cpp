@@ -8,12 +8,30 @@ void Game::gambol(bool on) {
     s.menu.menunilscoreVisible = on;
 }
 
+void Game::countEnd(bool won) {
+    // A game counts once, and only once it has had a move.
+    if (!s.moved)
+        return;
+    s.moved = false;
+    GameResult result;
+    result.scoreMode = s.clock.scoreMode;
+    result.drawThree = s.drawThree;
+    result.won = won;
+    result.chosenDeal = s.dealChosen;
+    result.dealNumber = s.dealNumber;
+    result.score = s.clock.score;
+    result.points = s.clock.score - s.scoreBeforeDeal;
+    result.seconds = s.clock.gameSeconds;
+    host.gameEnded(result);
+}
+
 void Game::winner() {
     gambol(false);
     gamevictory();
 }
 
 void Game::gamevictory() {
+    countEnd(true);
     setTimer(false);
     s.gameRunning = false;
     host.readscore();

@@ -34,6 +34,12 @@ struct GameState {
     bool forwardedClick = false;
     bool alwaysThirteen = false;
 
+    // The deal's number: the UTC millisecond of the day that seeded its shuffle.
+    quint32 dealNumber = 0;
+    bool dealChosen = false; // dealt again or chosen by number
+    bool moved = false;      // the game has had a move and is not yet counted
+    int scoreBeforeDeal = 0; // the score before the stake, for the game's points
+
     bool gameRunning = false;
     bool paused = false;
     std::uint8_t casinoPass = 1;
@@ -90,7 +96,8 @@ public:
     void setNewCards(bool on) { s.newCards = on; }
     void setHandCursor(int cursor) { s.handCursor = cursor; }
     // The language of the status-bar texts from the next one written on.
-    void setLanguage(int language) { s.language = language; }
+    // The deal's number in the middle panel follows at once.
+    void setLanguage(int language);
     // The cursor option changed: the hand (or the arrow, for 0) goes at once
     // onto the stock, waste and uncovered pyramid cards, the arrow elsewhere.
     void applyCursorOption(int handCursor);
@@ -105,6 +112,16 @@ public:
     // the stake and starts the clock.
     void newgame();
     void N21Click() { newgame(); }
+    // The host's answer to a postponed deal: deals deal `number`
+    // (0..86,399,999) under the current rules, asking nothing.
+    void dealPostponed(quint32 number) { deal(number % kDealNumbers, false); }
+    // "Select deal..." and "Restart deal": ask first like a new game, then
+    // deal that number, or the current deal again. A deal chosen so enters
+    // neither the winners tables nor a winning streak.
+    void selectDeal(quint32 number);
+    void restartDeal();
+    // The player leaves: a game with a move counts as lost.
+    void leave() { countEnd(false); }
 
     // --- Card pictures --------------------------------------------------------
     // The current back design becomes back n (1..12); the table is not touched.
@@ -133,7 +150,10 @@ public:
     void menunilscoreClick();
     // Test menu: declare the game won, stop the game, toggle "every pair counts".
     void N5Click() { gamevictory(); }
-    void N7Click() { gambol(false); }
+    void N7Click() {
+        countEnd(false);
+        gambol(false);
+    }
     void N131Click();
     // The key chord Ctrl+Alt+Shift+Q holds the test flag; any key release clears it.
     void setAlwaysThirteen(bool on) { s.alwaysThirteen = on; }
@@ -159,6 +179,7 @@ public:
 
 private:
     // Deal
+    void deal(quint32 number, bool chosen);
     void createcard();
     void randomsort();
     void applyCodes(const std::array<int, kCardCount + 1>& codes);
@@ -197,6 +218,8 @@ private:
     bool casinoPassesUsedUp() const;
 
     // End of game
+    void countEnd(bool won);
+    void markMoved() { s.moved = true; }
     void gambol(bool on);
     void winner();
     void gamevictory();
@@ -204,6 +227,7 @@ private:
     // Score, clock and pause
     void showscore();
     void showtime();
+    void showDealNumber();
     void gamepause();
     void nopause();
     void setTimer(bool on) { s.timerOn = on; }

@@ -8,6 +8,7 @@ void Game::applyCursorOption(int handCursor) {
 bool Game::changeRules(int scoreMode, int drawThree, bool saveScore) {
     if (s.gameRunning && s.showDialog && !host.ask(Question::NewGame))
         return false;
+    countEnd(false); // under the rules it was played by
     s.clock.scoreMode = scoreMode;
     s.drawThree = drawThree ? 1 : 0;
     s.saveScore = saveScore;

@@ -79,6 +79,7 @@ void Game::cancelhod() {
 void Game::bito() {
     const int first = s.selectedCard;
     const int second = s.clickedCard;
+    markMoved();
     for (int card : {first, second}) {
         if (s.cards[card].place == plWaste) {
             val3minus(card);

@@ -6,6 +6,21 @@ TimeOfDaySource systemTimeOfDay() {
     return [] { return quint32(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay()); };
 }
 
+std::optional<quint32> parseDealNumber(const QString& text) {
+    const QString digits = text.trimmed();
+    if (digits.isEmpty())
+        return std::nullopt;
+    quint32 number = 0;
+    for (const QChar c : digits) {
+        if (c < u'0' || c > u'9') // ASCII digits only, not other scripts' digits
+            return std::nullopt;
+        number = number * 10 + quint32(c.unicode() - u'0');
+        if (number >= kDealNumbers) // also keeps the next step from overflowing
+            return std::nullopt;
+    }
+    return number;
+}
+
 std::array<int, 53> shuffledCodes(quint32 msOfDay) {
     RandomGenerator random(msOfDay);
     std::array<double, 53> shuffleKeys{};

@@ -1,11 +1,20 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <array>
 #include <functional>
+#include <optional>
 
-// Milliseconds since midnight, UTC: the seed of every shuffle.
+// Milliseconds since midnight, UTC: the seed of every shuffle, and so the
+// number of the deal it makes (0..86,399,999).
+inline constexpr quint32 kDealNumbers = 86'400'000;
+
+// A deal's number as the player types it: digits only (blanks around them
+// allowed), below kDealNumbers. Anything else is no number.
+std::optional<quint32> parseDealNumber(const QString& text);
+// The clock's millisecond of the day.
 using TimeOfDaySource = std::function<quint32()>;
 TimeOfDaySource systemTimeOfDay();
 

@@ -23,6 +23,7 @@ void Game::endSelection() {
 
 void Game::pos0to1() {
     const int c = s.clickedCard;
+    markMoved();
     s.cards[c].place = plWaste;
     ugol(c, plWaste);
     s.cards[c].faceUp = true;
@@ -48,6 +49,8 @@ void Game::postanowka3() {
         }
     }
     const int n = std::min<int>(s.stockCount, 3);
+    if (n > 0)
+        markMoved();
     s.fanCount = 0;
     for (int j = 0; j < n; ++j) {
         const int c = s.stock[s.stockCount];
@@ -94,6 +97,7 @@ void Game::peretasowka() {
         newkazinogame();
         return;
     }
+    markMoved();
     s.stockPlace = StockPlaceShows::Back;
     if (s.clock.scoreMode == smCasino)
         ++s.casinoPass;

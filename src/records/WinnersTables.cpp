@@ -20,6 +20,13 @@ QString scoreIdent(int n) {
     return QStringLiteral("Score%1").arg(n);
 }
 
+QString dealIdent(int n) {
+    return QStringLiteral("Deal%1").arg(n);
+}
+
+// The deal numbers run 0..86,399,999, one per millisecond of a day.
+constexpr qint32 kDealNumbers = 86'400'000;
+
 int tableOfSlot(int n) {
     return (n - 1) / kWinnerRanks;
 }
@@ -62,7 +69,7 @@ bool qualifies(int table, qint32 score, qint32 seconds) {
 
 WinnersTables::WinnersTables() {
     for (int n = 1; n <= kWinnerSlots; ++n)
-        slots[size_t(n)] = {QString(), emptySlotValue(tableOfSlot(n))};
+        slots[size_t(n)] = {QString(), emptySlotValue(tableOfSlot(n)), kNoDeal};
 }
 
 void WinnersTables::load(IniStore& store) {
@@ -73,12 +80,16 @@ void WinnersTables::load(IniStore& store) {
         e.value = store.readInteger(kSection, scoreIdent(n), 0);
         if (e.name.isEmpty())
             e.value = emptySlotValue(tableOfSlot(n));
+        // Only a tooltip shows it: a number out of range is simply not known.
+        e.deal = store.readInteger(kSection, dealIdent(n), kNoDeal);
+        if (e.name.isEmpty() || e.deal < 0 || e.deal >= kDealNumbers)
+            e.deal = kNoDeal;
     }
 }
 
-void WinnersTables::insert(int table, qint32 value, const QString& name) {
+void WinnersTables::insert(int table, qint32 value, const QString& name, qint32 deal) {
     const int b = kWinnerRanks * table;
-    slots[size_t(b + kWinnerRanks)] = {name, value};
+    slots[size_t(b + kWinnerRanks)] = {name, value, deal};
     // The pass never stops early: equal older entries above the new one's
     // place trade places too, which is how the tables have always ranked.
     for (int j = b + kWinnerRanks - 1; j >= b + 1; --j) {
@@ -92,7 +103,7 @@ void WinnersTables::insert(int table, qint32 value, const QString& name) {
 void WinnersTables::clear(int table) {
     const int b = kWinnerRanks * table;
     for (int n = b + 1; n <= b + kWinnerRanks; ++n)
-        slots[size_t(n)] = {QString(), emptySlotValue(table)};
+        slots[size_t(n)] = {QString(), emptySlotValue(table), kNoDeal};
 }
 
 void WinnersTables::write(IniStore& store, int table) const {
@@ -100,5 +111,8 @@ void WinnersTables::write(IniStore& store, int table) const {
     for (int n = b + kWinnerRanks; n >= b + 1; --n) {
         store.writeString(kSection, nameIdent(n), slots[size_t(n)].name);
         store.writeInteger(kSection, scoreIdent(n), slots[size_t(n)].value);
+        const qint32 deal = slots[size_t(n)].deal;
+        store.writeString(kSection, dealIdent(n),
+                          deal == kNoDeal ? QString() : QString::number(deal));
     }
 }

@@ -15,10 +15,14 @@ inline constexpr int kWinnerTables = 3;
 inline constexpr int kWinnerRanks = 5;
 inline constexpr int kWinnerSlots = kWinnerTables * kWinnerRanks;
 
+// Entries stored before deals had numbers, and empty slots, have none.
+inline constexpr qint32 kNoDeal = -1;
+
 // A slot is empty when its name is; its value is then the table's empty value.
 struct WinnerEntry {
     QString name;
     qint32 value = 0;
+    qint32 deal = kNoDeal; // the number of the deal won, where known
 };
 
 // What an empty slot of `table` holds: worse than any score, slower than any time.
@@ -47,7 +51,7 @@ public:
     // A new entry takes the table's last rank and rises in one upward pass
     // above every entry it beats or equals, so among equals the newest ranks
     // first. The entry that held the last rank is dropped.
-    void insert(int table, qint32 value, const QString& name);
+    void insert(int table, qint32 value, const QString& name, qint32 deal = kNoDeal);
     // Empties every slot of the table.
     void clear(int table);
     // Stores the table's five slots, empty ones included, the last rank first.

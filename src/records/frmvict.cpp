@@ -77,8 +77,12 @@ bool TFormVict::pointerPositionKnown() {
 void TFormVict::pokaz(int lang, int kind, int ownerLeft, int ownerTop, int ownerWidth,
                       int ownerHeight) {
     titleText = stringResource(1000 * lang + 200);
-    if (kind == 1 || kind == 2)
-        RxLabel3->setText(stringResource(1000 * lang + (kind == 1 ? 203 : 204)));
+    const int line = kind == kBannerBest         ? 203
+                     : kind == kBannerVictory    ? 204
+                     : kind == kBannerChosenDeal ? 257
+                                                 : 0;
+    if (line)
+        RxLabel3->setText(stringResource(1000 * lang + line));
     placeOverMainWindow(*this, QRect(ownerLeft, ownerTop, ownerWidth, ownerHeight));
     exec();
 }

@@ -6,6 +6,11 @@
 
 class QFrame;
 
+// What the banner's last line says.
+inline constexpr int kBannerBest = 1;       // the result is one of the best
+inline constexpr int kBannerVictory = 2;    // the game is won
+inline constexpr int kBannerChosenDeal = 3; // won, but a chosen deal enters no table
+
 // The victory banner: three shadowed lines, the last of them saying whether
 // the result is one of the best and working as a button that closes the
 // banner; the title bar spells a congratulation one letter at a time. Any key
@@ -17,8 +22,8 @@ public:
     explicit TFormVict(QWidget* parent = nullptr);
 
     // Shows the banner modally over the owner's rectangle, greeting in
-    // `lang`. Kind 1 says the result is one of the best, kind 2 that the game
-    // is won; any other kind keeps the line as it was. Returns when it closes.
+    // `lang`. The kind is one of the kBanner values above; any other keeps
+    // the line as it was. Returns when it closes.
     void pokaz(int lang, int kind, int ownerLeft, int ownerTop, int ownerWidth, int ownerHeight);
 
     // Raises the line's frame exactly while `globalPos` lies inside the line

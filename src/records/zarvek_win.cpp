@@ -149,18 +149,19 @@ void TFormwin::showscore(int shown) {
     for (int r = 1; r <= kWinnerRanks; ++r) {
         const WinnerEntry& e = slots.slot(kWinnerRanks * table + r);
         names[size_t(r + 1)]->setText(e.name);
+        names[size_t(r + 1)]->setToolTip(e.deal == kNoDeal ? QString() : text(250).arg(e.deal));
         values[size_t(r + 1)]->setText(winnerValueText(table, e.value));
     }
 }
 
-void TFormwin::newwinner(int table, qint32 score, qint32 time, const QString& name) {
+void TFormwin::newwinner(int table, qint32 score, qint32 time, const QString& name, qint32 deal) {
     // Another running instance may have stored winners since these tables
     // were loaded, and may have pushed this result out of the five meanwhile.
     if (!qualifies(table, score, time))
         return;
     IniStore store;
     slots.load(store);
-    slots.insert(table, entryValue(table, score, time), name);
+    slots.insert(table, entryValue(table, score, time), name, deal);
     slots.write(store, table);
     store.close();
 }

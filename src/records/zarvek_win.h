@@ -27,7 +27,8 @@ public:
     void firstcreate();
     // Adds a won game to `table` (0..2) as the table is stored now, and stores
     // the whole table at once; a result no longer among the best five is left out.
-    void newwinner(int table, qint32 score, qint32 time, const QString& name);
+    void newwinner(int table, qint32 score, qint32 time, const QString& name,
+                   qint32 deal = kNoDeal);
     // Fills the rows from table page - 1; a page outside 1..3 changes nothing.
     void showscore(int page);
     // Asks, then empties the selected tab's table on the page and in the store.

@@ -13,6 +13,7 @@ struct Settings {
     bool newCards = true;
     bool showPopUp = true;
     bool showDialog = true;
-    bool showHint = true; // the Hint and "Winnable?" commands
+    bool showHint = true;      // the Hint and "Winnable?" commands
+    bool winnableOnly = false; // every new deal proven winnable first
     int frstHlp = 0;
 };

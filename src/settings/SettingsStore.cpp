@@ -33,6 +33,7 @@ void readFormat(IniStore& store, Settings& s) {
     s.showPopUp = store.readBool(kFormat, QStringLiteral("ShowPopUp"), true);
     s.showDialog = store.readBool(kFormat, QStringLiteral("ShowDialog"), true);
     s.showHint = store.readBool(kFormat, QStringLiteral("ShowHint"), true);
+    s.winnableOnly = store.readBool(kFormat, QStringLiteral("WinnableOnly"), false);
 }
 
 void writeFormat(IniStore& store, const Settings& s) {
@@ -46,6 +47,7 @@ void writeFormat(IniStore& store, const Settings& s) {
     store.writeBool(kFormat, QStringLiteral("ShowPopUp"), s.showPopUp);
     store.writeBool(kFormat, QStringLiteral("ShowDialog"), s.showDialog);
     store.writeBool(kFormat, QStringLiteral("ShowHint"), s.showHint);
+    store.writeBool(kFormat, QStringLiteral("WinnableOnly"), s.winnableOnly);
 }
 
 std::uint8_t readLanguage(IniStore& store) {

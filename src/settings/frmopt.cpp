@@ -80,8 +80,8 @@ void TFormOptions::buildGamePage(QWidget* page) {
 
 void TFormOptions::buildOptPage(QWidget* page) {
     int top = 4;
-    for (QCheckBox** box :
-         {&CheckCur, &CheckOpNew, &CheckShowMenu, &CheckShowDialog, &CheckShowHint}) {
+    for (QCheckBox** box : {&CheckCur, &CheckOpNew, &CheckShowMenu, &CheckShowDialog,
+                            &CheckShowHint, &CheckWinnable}) {
         *box = new QCheckBox(page);
         (*box)->setGeometry(3, top, 280, 22);
         top += 23;
@@ -104,6 +104,7 @@ void TFormOptions::setopt(const QRect& owner, const Settings& v) {
     CheckShowMenu->setChecked(v.showPopUp);
     CheckShowDialog->setChecked(v.showDialog);
     CheckShowHint->setChecked(v.showHint);
+    CheckWinnable->setChecked(v.winnableOnly);
     // The removal button lies below this line until "Removal..." uncovers it.
     setFixedSize(kClientWidth, 2 * kBevel.top() + kBevel.height());
     Noteopt->setCurrentIndex(0);
@@ -121,6 +122,7 @@ void TFormOptions::getopt(Settings& v, int& uninstall) const {
     v.showPopUp = CheckShowMenu->isChecked();
     v.showDialog = CheckShowDialog->isChecked();
     v.showHint = CheckShowHint->isChecked();
+    v.winnableOnly = CheckWinnable->isChecked();
     uninstall = uninstallRequest;
 }
 

@@ -47,8 +47,9 @@ public:
     QCheckBox* CheckShowMenu;
     QCheckBox* CheckShowDialog;
     QCheckBox* CheckShowHint;
-    QPushButton* BitBtn4; // Change language
-    QPushButton* BtnDop;  // uncovers BtnUninst
+    QCheckBox* CheckWinnable; // "Deal only winnable games"
+    QPushButton* BitBtn4;     // Change language
+    QPushButton* BtnDop;      // uncovers BtnUninst
     QPushButton* BtnUninst;
 
 Q_SIGNALS:

@@ -43,7 +43,7 @@ struct Key {
 
 class Search {
 public:
-    Search(const Layout& layout, const Rules& rules, std::stop_token stop);
+    Search(const Layout& layout, const Rules& rules, std::stop_token stop, std::uint64_t nodeLimit);
     bool visit(Position s, const PairsTried& refuted = {});
 
     std::uint64_t allNodes() const { return nodes + (relaxed ? relaxed->nodes : 0); }
@@ -72,6 +72,7 @@ private:
     const Layout& layout;
     const Rules rules;
     std::stop_token stop;
+    const std::uint64_t nodeLimit; // 0: none
     // With one card per turn and no limit on passes every talon card can be
     // brought up at will, so the talon is a reserve whose order and whose
     // equal cards do not matter.
@@ -88,11 +89,13 @@ private:
     mutable RecentBySet<std::uint64_t> reserveCounts;
 };
 
-Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop)
-    : layout(layout), rules(rules), stop(stop), reserve(rules.draw == 1 && rules.passes == 0),
-      bounds(layout, rules), lost(reserve ? 0 : kPassAndLinked) {
+Search::Search(const Layout& layout, const Rules& rules, std::stop_token stop,
+               std::uint64_t nodeLimit)
+    : layout(layout), rules(rules), stop(stop), nodeLimit(nodeLimit),
+      reserve(rules.draw == 1 && rules.passes == 0), bounds(layout, rules),
+      lost(reserve ? 0 : kPassAndLinked) {
     if (!reserve)
-        relaxed = std::make_unique<Search>(layout, Rules{1, 0}, stop);
+        relaxed = std::make_unique<Search>(layout, Rules{1, 0}, stop, nodeLimit);
     std::array<std::uint32_t, kTalonCards> sameValue{};
     for (int t = 0; t < kTalonCards; ++t)
         sameValue[t] = bounds.talonOf(layout.talon[t]);
@@ -214,7 +217,7 @@ int Search::afterTurn(std::uint32_t talon, int next) const {
 }
 
 bool Search::visit(Position s, const PairsTried& refuted) {
-    if ((nodes++ & 1023) == 0 && stop.stop_requested())
+    if ((nodes++ & 1023) == 0 && (stop.stop_requested() || (nodeLimit && nodes > nodeLimit)))
         throw Cancelled{};
     const std::size_t mark = line.size();
     const std::uint32_t free = playForced(s);
@@ -374,10 +377,10 @@ bool Search::winnableFromReserve(const Position& s) {
 
 } // namespace
 
-Solution solve(const Problem& problem, std::stop_token stop) {
+Solution solve(const Problem& problem, std::stop_token stop, std::uint64_t nodeLimit) {
     const auto start = std::chrono::steady_clock::now();
     Solution solution;
-    Search search(problem.layout, problem.rules, std::move(stop));
+    Search search(problem.layout, problem.rules, std::move(stop), nodeLimit);
     Position s = problem.position;
     if (s.next < kTalonCards) // the stock starts at its first card still there
         s.next = firstInStock(s.talon & ~(bit(s.next) - 1));

@@ -32,10 +32,11 @@ TEST(BannerTest, TitleSpellsTheGreetingWhileShownTheLineFollowsTheKindAndAnyKeyC
     TFormVict banner;
     banner.RxLabel3->setText(QStringLiteral("as loaded"));
     const std::tuple<int, const char*, Qt::Key> kinds[] = {
-        {3, "as loaded", Qt::Key_Return},
+        {4, "as loaded", Qt::Key_Return},
         {1, "Your result one of best!", Qt::Key_Escape},
         {2, "It's a victory", Qt::Key_A},
-        {0, "It's a victory", Qt::Key_Shift}};
+        {3, "A chosen deal: not for the tables", Qt::Key_Space},
+        {0, "A chosen deal: not for the tables", Qt::Key_Shift}};
     for (const auto& [kind, line, key] : kinds) {
         QStringList titles;
         const bool open = whileShown(banner, kind, [&] {

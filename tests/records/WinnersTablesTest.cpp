@@ -90,7 +90,7 @@ TEST(WinnersTablesTest, ANameInTheCyrillicCodePageReadsAndIsKept) {
     IniStore store;
     t.write(store, 2);
     store.close();
-    EXPECT_TRUE(readStoreFile().startsWith("[Winners]\nName1=Иван\nName11=\n"));
+    EXPECT_TRUE(readStoreFile().contains("\nName1=Иван\nName11=\n"));
 }
 
 TEST(WinnersTablesTest, AWinnerStoredAsATypedValueRaisesTheStoreError) {

@@ -24,6 +24,7 @@ public:
     std::deque<bool> answers;
     std::vector<Question> asked;
     int readscoreCalls = 0;
+    std::vector<GameResult> ended;
 
     bool ask(Question q) override {
         asked.push_back(q);
@@ -36,6 +37,7 @@ public:
         return a;
     }
     void readscore() override { ++readscoreCalls; }
+    void gameEnded(const GameResult& result) override { ended.push_back(result); }
 };
 
 inline const TBankForm& testBank() {
@@ -100,7 +102,9 @@ protected:
 
     // Runs a script of actions: "12" clicks card 12, "t" the free table,
     // "m" the stock place, "F2" new game, "F4" redeal, "F5" pause, "tick" one
-    // clock second; "t*24" repeats a step.
+    // clock second; the Test menu's "win" and "stop", "reset" the score,
+    // "deal#N" selects deal N, "restart" the deal, "leave" the program;
+    // "t*24" repeats a step.
     void play(const QString& script) {
         for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
             const QStringList parts = word.split(u'*');
@@ -123,6 +127,18 @@ protected:
             game->menupauseClick();
         else if (action == u"tick")
             game->TimerGameTimer();
+        else if (action == u"win")
+            game->N5Click();
+        else if (action == u"stop")
+            game->N7Click();
+        else if (action == u"reset")
+            game->menunilscoreClick();
+        else if (action == u"restart")
+            game->restartDeal();
+        else if (action == u"leave")
+            game->leave();
+        else if (action.startsWith(u"deal#"))
+            game->selectDeal(action.mid(5).toUInt());
         else
             game->ImageClick(action.toInt());
         expectSoundTable(action);
