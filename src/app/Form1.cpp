@@ -125,6 +125,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         cancelDealSearch(); // the new game is called off; the table stays
         return true;
     }
+    if (event->type() == QEvent::KeyPress && !QApplication::activePopupWidget() && playKey(*k))
+        return true;
     if (event->type() == QEvent::KeyPress) {
         const auto chord = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
         if (k->key() == Qt::Key_Q && (k->modifiers() & ~Qt::KeypadModifier) == chord)
@@ -134,6 +136,40 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         engine->setAlwaysThirteen(false);
     }
     return false;
+}
+
+bool TForm1::playKey(const QKeyEvent& key) {
+    using K = Game::FocusKey;
+    const bool shift = key.modifiers() & Qt::ShiftModifier;
+    if (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
+        return false; // chords belong to the menus and the test flag
+    switch (key.key()) {
+    case Qt::Key_Left:
+        act([this] { engine->moveFocus(K::Left); });
+        return true;
+    case Qt::Key_Right:
+        act([this] { engine->moveFocus(K::Right); });
+        return true;
+    case Qt::Key_Up:
+        act([this] { engine->moveFocus(K::Up); });
+        return true;
+    case Qt::Key_Down:
+        act([this] { engine->moveFocus(K::Down); });
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        act([&] {
+            engine->moveFocus(shift || key.key() == Qt::Key_Backtab ? K::Previous : K::Next);
+        });
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        act([this] { engine->clickFocus(); });
+        return true;
+    default:
+        return false;
+    }
 }
 
 void TForm1::N3Click() {

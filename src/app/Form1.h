@@ -45,6 +45,7 @@ public:
     PictureControl* Imagenew;  // the stock place
     PictureControl* Imagelast; // the discard place
     QFrame* frameBevel;        // the selection frame
+    QFrame* focusRing;         // the keyboard's focus, while keys are in use
     QTimer TimerGame;
     std::array<QLabel*, 3> StatusGameBar{};
     // The 52 card pictures, created at the first new game; slot 0 unused.
@@ -135,6 +136,9 @@ private:
     void syncScene();
     void syncCards();
     void syncMenus();
+    void syncFocus();
+    // Arrows, Tab, Space and Enter on the table: true when the key was one.
+    bool playKey(const QKeyEvent& key);
     // The search behind the two commands: asked, answered, and dropped when
     // the position it was asked for has changed.
     void askSearch(bool hint);
@@ -157,6 +161,7 @@ private:
     OffThread* dealSearch = nullptr;
     QTimer busyCursorDelay;
     bool busyCursorShown = false;
+    QWidget* announced = nullptr; // the item a screen reader was told of last
 };
 
 // The main window of the run.

@@ -2,10 +2,13 @@
 // clicks to the game and mirroring the game's scene on them.
 #include "Form1.h"
 
+#include "CardNames.h"
 #include "ClickArea.h"
 #include "Formbank.h"
 #include "PictureControl.h"
+#include "Texts.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QLabel>
 #include <QStatusBar>
@@ -36,6 +39,17 @@ void TForm1::createTable() {
     // The frame is drawn over the card but never takes its clicks.
     frameBevel->setAttribute(Qt::WA_TransparentForMouseEvents);
     frameBevel->hide();
+
+    // The keyboard's ring: outside the selection frame and in another colour,
+    // so both read at a glance when they stand on the same card.
+    focusRing = new QFrame(PanelMain);
+    focusRing->setFrameShape(QFrame::Box);
+    focusRing->setLineWidth(2);
+    QPalette ringPalette = focusRing->palette();
+    ringPalette.setColor(QPalette::WindowText, QColor(0, 220, 255));
+    focusRing->setPalette(ringPalette);
+    focusRing->setAttribute(Qt::WA_TransparentForMouseEvents);
+    focusRing->hide();
 }
 
 void TForm1::createStatusBar() {
@@ -62,9 +76,11 @@ void TForm1::N21Click() {
     act([this] { engine->N21Click(); });
 }
 void TForm1::ImagenewClick() {
+    engine->hideFocus();
     act([this] { engine->ImagenewClick(); });
 }
 void TForm1::PanelMainClick() {
+    engine->hideFocus();
     act([this] { engine->PanelMainClick(); });
 }
 void TForm1::TimerGameTimer() {
@@ -72,7 +88,29 @@ void TForm1::TimerGameTimer() {
 }
 
 void TForm1::ImageClick(PictureControl* control) {
+    engine->hideFocus();
     act([&] { engine->ImageClick(control->tag()); });
+}
+
+void TForm1::syncFocus() {
+    const Scene& sc = engine->scene();
+    focusRing->setGeometry(sc.focusRect);
+    focusRing->setVisible(sc.focusVisible);
+    if (!sc.focusVisible)
+        return;
+    focusRing->raise();
+    const GameState& s = engine->state();
+    QWidget* focused = s.focus == kFocusOnStockPlace ? static_cast<QWidget*>(Imagenew)
+                                                     : cardImages[size_t(s.focus)];
+    const QString name = s.focus == kFocusOnStockPlace ? stockPlaceName(language)
+                                                       : cardName(language, s.cards[s.focus]);
+    if (focused == announced && focused->accessibleName() == name)
+        return;
+    // Screen readers hear the card the keys now act on.
+    focused->setAccessibleName(name);
+    announced = focused;
+    QAccessibleEvent event(focused, QAccessible::Focus);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TForm1::syncScene() {
@@ -82,6 +120,7 @@ void TForm1::syncScene() {
         Imagenew->setPicture(sc.imagenew);
     frameBevel->setGeometry(sc.frameRect);
     frameBevel->setVisible(sc.frameVisible);
+    syncFocus();
     for (size_t i = 0; i < 3; ++i)
         StatusGameBar[i]->setText(sc.panels[i]);
     syncMenus();

@@ -59,6 +59,7 @@ void Game::deal(quint32 number, bool chosen) {
     showscore();
     showDealNumber();
     s.framed = kNoFrame;
+    s.focus = kFirstFocus;
     s.raiseOrder.raise(kFrameItem);
     s.wasteCount = 0;
     gambol(true);

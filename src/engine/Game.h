@@ -15,6 +15,10 @@
 
 class TBankForm;
 
+// Where the keyboard focus starts after a deal: the bottom row's middle
+// card, right under the apex.
+inline constexpr int kFirstFocus = 25;
+
 // Points an undo costs in Standard mode.
 inline constexpr int kUndoCost = 5;
 
@@ -60,6 +64,8 @@ struct GameState {
     StockPlaceShows stockPlace = StockPlaceShows::Ring;
     bool wasteFanned = false; // the last turn spread three cards
     int framed = kNoFrame;
+    int focus = kNoFocus;    // the item the keys act on
+    bool focusShown = false; // its ring is up: keys have been used since the last mouse click
     MenuState menu;
     std::array<QString, 3> panels; // status bar as last written: time, unused, score
 
@@ -159,6 +165,20 @@ public:
         asMove([&] { peretasowka(); });
     }
 
+    // --- Keyboard play ----------------------------------------------------------
+    // The arrows move the focus to the nearest item that can be clicked in
+    // their direction (open pyramid cards, the open waste card, the stock
+    // place); Tab and Shift+Tab step through them in reading order. The first
+    // key only brings up the ring where the focus stands.
+    enum class FocusKey { Left, Right, Up, Down, Next, Previous };
+    void moveFocus(FocusKey key);
+    // Space or Enter: clicks the focused item exactly as the mouse would.
+    void clickFocus();
+    // A mouse click puts the ring away; the focus stays where it was.
+    void hideFocus() { s.focusShown = false; }
+    // What can take the focus now, in reading order: kFocusOnStockPlace and card numbers.
+    std::vector<int> focusItems() const;
+
     // --- Undo and redo ---------------------------------------------------------
     // Takes back the last move of this game (a pair or King removed, a card or
     // three turned, a redeal), or puts back the move taken back last. Table,
@@ -233,6 +253,10 @@ private:
     // move goes onto the history and the moves taken back are forgotten.
     template <typename Action> void asMove(Action action);
     void returnTo(const GameState& target, int points);
+    // After every action: a focus on an item that can no longer be clicked
+    // goes to the nearest one that can.
+    void keepFocus();
+    QPoint focusPoint(const Scene& sc, int item) const;
 
     // Pairing
     void cardClick(int tag);
@@ -291,12 +315,15 @@ private:
 template <typename Action> void Game::asMove(Action action) {
     if (inAction || !historyKept()) {
         action();
+        if (!inAction)
+            keepFocus();
         return;
     }
     inAction = true;
     GameState before = s;
     action();
     inAction = false;
+    keepFocus();
     // A click that deals starts the history afresh; one that ends the game
     // has forgotten it already.
     if (s.moves == before.moves || s.deals != before.deals || !s.gameRunning)

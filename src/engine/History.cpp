@@ -33,6 +33,7 @@ void Game::undo() {
     const int cost = s.clock.scoreMode == smStandard ? kUndoCost : 0;
     const int moveGained = move.after.clock.score - move.before.clock.score;
     returnTo(move.before, -moveGained - cost);
+    keepFocus();
     undone.push_back(std::move(move));
 }
 
@@ -42,6 +43,7 @@ void Game::redo() {
     Move move = std::move(undone.back());
     undone.pop_back();
     returnTo(move.after, move.after.clock.score - move.before.clock.score);
+    keepFocus();
     history.push_back(std::move(move));
 }
 
@@ -63,6 +65,7 @@ void Game::returnTo(const GameState& target, int points) {
     s.newCards = now.newCards;
     s.handCursor = now.handCursor;
     s.language = now.language;
+    s.focusShown = now.focusShown;
     // A move made by a click that ended a pause was kept with the table
     // hidden; it comes back shown, as the click left it.
     if (s.paused)

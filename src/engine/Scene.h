@@ -45,6 +45,8 @@ struct Scene {
     QImage imagenew; // the stock place under the stock cards
     bool frameVisible = false;
     QRect frameRect;
+    bool focusVisible = false; // the keyboard's ring, outside the frame
+    QRect focusRect;
     std::array<QString, 3> panels; // status bar: time, unused, score
     MenuState menu;
     bool timerEnabled = false;

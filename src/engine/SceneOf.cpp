@@ -105,6 +105,12 @@ const Scene& SceneOf::operator()(const GameState& s) {
             s.framed == kFrameOnStockPlace ? s.slots[kStockSlot] : sc.cards[size_t(s.framed)].pos;
         sc.frameRect = QRect(at - QPoint(4, 4), QSize(kCardWidth + 8, kCardHeight + 8));
     }
+    sc.focusVisible = s.focusShown && s.focus != kNoFocus && s.cardsCreated;
+    if (sc.focusVisible) {
+        const QPoint at =
+            s.focus == kFocusOnStockPlace ? s.slots[kStockSlot] : sc.cards[size_t(s.focus)].pos;
+        sc.focusRect = QRect(at - QPoint(7, 7), QSize(kCardWidth + 14, kCardHeight + 14));
+    }
     sc.panels = s.panels;
     sc.menu = s.menu;
     sc.timerEnabled = s.timerOn;

@@ -61,3 +61,7 @@ enum class StockPlaceShows : std::uint8_t { Ring, Back, Cross };
 // card 1..52.
 inline constexpr int kNoFrame = -1;
 inline constexpr int kFrameOnStockPlace = 0;
+
+// What the keyboard focus stands on: nothing, the stock place, or card 1..52.
+inline constexpr int kNoFocus = -1;
+inline constexpr int kFocusOnStockPlace = 0;

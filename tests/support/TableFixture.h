@@ -104,7 +104,8 @@ protected:
     // "m" the stock place, "F2" new game, "F4" redeal, "F5" pause, "tick" one
     // clock second; the Test menu's "win" and "stop", "reset" the score,
     // "deal#N" selects deal N, "restart" the deal, "leave" the program,
-    // "undo" and "redo"; "w" clicks the open waste card;
+    // "undo" and "redo"; "w" clicks the open waste card; "key:Left" (Right,
+    // Up, Down, Tab, Backtab, Space) plays from the keyboard;
     // "t*24" repeats a step.
     void play(const QString& script) {
         for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
@@ -138,6 +139,8 @@ protected:
             game->restartDeal();
         else if (action == u"leave")
             game->leave();
+        else if (action.startsWith(u"key:"))
+            focusKey(action.mid(4));
         else if (action == u"w")
             game->ImageClick(game->openWasteCard());
         else if (action == u"undo")
@@ -149,6 +152,17 @@ protected:
         else
             game->ImageClick(action.toInt());
         expectSoundTable(action);
+    }
+
+    void focusKey(const QString& key) {
+        using K = Game::FocusKey;
+        static const std::map<QString, K> keys = {{"Left", K::Left}, {"Right", K::Right},
+                                                  {"Up", K::Up},     {"Down", K::Down},
+                                                  {"Tab", K::Next},  {"Backtab", K::Previous}};
+        if (key == u"Space")
+            game->clickFocus();
+        else
+            game->moveFocus(keys.at(key));
     }
 
     void expectSoundTable(const QString& after) const {
