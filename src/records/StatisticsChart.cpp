@@ -10,7 +10,7 @@ const QColor StatisticsChart::kLossColour(200, 0, 0);
 
 namespace {
 
-constexpr int kInset = 3;
+constexpr int kInset = 2;
 
 } // namespace
 

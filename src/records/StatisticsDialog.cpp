@@ -20,7 +20,9 @@
 namespace {
 
 constexpr int kNoScoreMode = 2;
-const QSize kChartSize(204, 90);
+// Three pixels for each of 50 games, and the frame: the dialog must fit a
+// 1024 x 768 screen at 200 %.
+const QSize kChartSize(154, 72);
 const QString kNothing = QStringLiteral("\u2013");
 
 QString minutes(int seconds) {
@@ -68,8 +70,8 @@ StatisticsDialog::StatisticsDialog(QWidget* parent)
     connect(Tabmode, &QTabBar::currentChanged, this, [this] { showMode(); });
 
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(4);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(2);
     for (int d = 0; d < kStatisticsDrawModes; ++d) {
         headings[size_t(d)] = new QLabel(this);
         QFont bold = headings[size_t(d)]->font();
@@ -89,12 +91,17 @@ StatisticsDialog::StatisticsDialog(QWidget* parent)
             grid->addWidget(value, f + 1, d + 1);
         }
     }
+    // The caption sits beside the charts, in the room the figures' names leave.
+    // It wraps to the names' width rather than widening the dialog, so the
+    // dialog keeps its size from tab to tab.
     Chartcapt->setWordWrap(true);
-    grid->addWidget(Chartcapt, kFigures + 1, 0, 1, 3);
+    Chartcapt->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Chartcapt->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    grid->addWidget(Chartcapt, kFigures + 1, 0);
     for (int d = 0; d < kStatisticsDrawModes; ++d) {
         charts[size_t(d)] = new StatisticsChart(this);
         charts[size_t(d)]->setFixedSize(kChartSize);
-        grid->addWidget(charts[size_t(d)], kFigures + 2, d + 1);
+        grid->addWidget(charts[size_t(d)], kFigures + 1, d + 1);
     }
 
     auto* buttons = new QHBoxLayout;
@@ -106,6 +113,8 @@ StatisticsDialog::StatisticsDialog(QWidget* parent)
     BtnClose->setDefault(true);
 
     auto* page = new QVBoxLayout(this);
+    page->setContentsMargins(9, 9, 9, 9);
+    page->setSpacing(6);
     page->addWidget(Tabmode);
     page->addLayout(grid);
     page->addLayout(buttons);
