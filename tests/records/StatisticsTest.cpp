@@ -154,59 +154,45 @@ TEST(StatisticsTest, ABadValueReadsAsItsDefaultAndIsReportedOnce) {
     const QByteArray good = "Casino3Played=4\nCasino3Won=1\nCasino3Recent=W5/60\n"
                             "Standard1Played=6\nStandard1Won=3\nStandard1Streak=1\n"
                             "Standard1LongestStreak=2\nStandard1BestScore=90\n";
+    const auto unread = [](const char* ident) {
+        return QStringLiteral("The statistics value %1 could not be read; it starts again from "
+                              "its default.")
+            .arg(ident);
+    };
     const QString kept = "played 6 won 3 rate 50 streak 1 longest 2 best 90 fastest - deals 0/0 "
+                         "recent ";
+    // With a bad count the figures that must not exceed it read as 0 too.
+    const char* nothing = "played 0 won 0 rate 0 streak 0 longest 0 best - fastest - deals 0/0 "
+                          "recent ";
+    const char* noWins = "played 6 won 0 rate 0 streak 0 longest 0 best - fastest - deals 0/0 "
                          "recent ";
     struct Row {
         const char* line;
         const char* expected; // Standard1 as read; "kept" for the stored figures
-        const char* error;
+        QString error;
     } rows[] = {
-        {"Standard1Played=2000000000",
-         "played 0 won 0 rate 0 streak 0 longest 0 best - "
-         "fastest - deals 0/0 recent ",
-         "The statistics value Standard1Played could not be read; it starts again from its "
-         "default."},
-        {"Standard1FastestWin=-3", "kept",
-         "The statistics value Standard1FastestWin could not be read; it starts again from its "
-         "default."},
-        {"Standard1Won=9",
-         "played 6 won 0 rate 0 streak 0 longest 0 best - fastest - deals 0/0 "
-         "recent ",
-         "The statistics value Standard1Won could not be read; it starts again from its "
-         "default."},
+        {"Standard1Played=2000000000", nothing, unread("Standard1Played")},
+        {"Standard1FastestWin=-3", "kept", unread("Standard1FastestWin")},
+        {"Standard1Won=9", noWins, unread("Standard1Won")},
         {"Standard1Streak=3",
          "played 6 won 3 rate 50 streak 0 longest 2 best 90 fastest - "
          "deals 0/0 recent ",
-         "The statistics value Standard1Streak could not be read; it starts again from its "
-         "default."},
+         unread("Standard1Streak")},
         {"Standard1DealsChecked=2\nStandard1DealsWinnable=3",
          "played 6 won 3 rate 50 streak 1 longest 2 best 90 fastest - deals 0/2 recent ",
-         "The statistics value Standard1DealsWinnable could not be read; it starts again from "
-         "its default."},
+         unread("Standard1DealsWinnable")},
         {"Standard1LongestStreak=1, 2",
          "played 6 won 3 rate 50 streak 0 longest 0 best 90 fastest - deals 0/0 recent ",
          "Invalid data type for 'Standard1LongestStreak'"},
-        {"Standard1Played=1, 2",
-         "played 0 won 0 rate 0 streak 0 longest 0 best - fastest - "
-         "deals 0/0 recent ",
-         "Invalid data type for 'Standard1Played'"},
+        {"Standard1Played=1, 2", nothing, "Invalid data type for 'Standard1Played'"},
         {"Standard1BestScore=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)",
          "played 6 won 3 rate 50 streak 1 longest 2 best - fastest - deals 0/0 recent ",
          "Invalid data type for 'Standard1BestScore'"},
-        {"Standard1Won=three",
-         "played 6 won 0 rate 0 streak 0 longest 0 best - fastest - "
-         "deals 0/0 recent ",
-         "The statistics value Standard1Won could not be read; it starts again from its "
-         "default."},
-        {"Standard1Recent=W5/60 Lx/3", "kept",
-         "The statistics value Standard1Recent could not be read; it starts again from its "
-         "default."},
+        {"Standard1Won=three", noWins, unread("Standard1Won")},
+        {"Standard1Recent=W5/60 Lx/3", "kept", unread("Standard1Recent")},
         {"Standard1Recent=W5/60 W5/60 W5/60 W5/60 W5/60 W5/60 W5/60", "kept",
-         "The statistics value Standard1Recent could not be read; it starts again from its "
-         "default."},
-        {"Standard1Recent=W99999999999/3", "kept",
-         "The statistics value Standard1Recent could not be read; it starts again from its "
-         "default."},
+         unread("Standard1Recent")},
+        {"Standard1Recent=W99999999999/3", "kept", unread("Standard1Recent")},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.line);
