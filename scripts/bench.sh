@@ -47,6 +47,9 @@ else
     echo "  (Google Benchmark not installed: no micro-benchmarks)"
 fi
 
+echo "new game with \"Deal only winnable games\", 500 times of day per mode, pass median < 100 ms, worst < 300 ms:"
+"$build/tools/bench/winnable_bench" 500 2>/dev/null | sed 's/^/  /'
+
 solve="$build/tools/solve/zarvek-solve"
 pattern='s/^search ms: median \([0-9.]*\), .*, 99th \([0-9.]*\), worst \([0-9.]*\) (deal --ms \([0-9]*\))/'
 echo "solver, search per deal over 1,000 deals (seed 2024), pass median < 1 ms, worst < 300 ms:"

@@ -35,8 +35,10 @@ DealNumberDialog::DealNumberDialog(QWidget* owner)
     connect(buttons, &QDialogButtonBox::accepted, this, &DealNumberDialog::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    // Room for the message on two lines at most.
+    // The message fits under the field on two lines, so the dialog keeps its
+    // width when the message comes.
     edit->setMinimumWidth(fontMetrics().horizontalAdvance(langtext(255)) * 6 / 10);
+    problem->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

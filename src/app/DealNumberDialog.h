@@ -10,6 +10,7 @@ class QLineEdit;
 // "Select deal...": asks for a deal's number. OK with anything but a number
 // in range keeps the dialog open and says what a number must be.
 class DealNumberDialog : public QDialog {
+    Q_OBJECT
 public:
     explicit DealNumberDialog(QWidget* owner);
 

@@ -82,9 +82,10 @@ void TFormOptions::buildOptPage(QWidget* page) {
     int top = 4;
     for (QCheckBox** box : {&CheckCur, &CheckOpNew, &CheckShowMenu, &CheckShowDialog,
                             &CheckShowHint, &CheckWinnable}) {
+        // Six rows fit above the buttons at this pitch.
         *box = new QCheckBox(page);
-        (*box)->setGeometry(3, top, 280, 22);
-        top += 23;
+        (*box)->setGeometry(3, top, 280, 20);
+        top += 19;
     }
     const int buttons = kPages.height() - kButtonHeight - 8;
     BitBtn4 = new QPushButton(page);

@@ -32,6 +32,8 @@ TEST_F(WindowTest, AWonGameEntersTheTableUnderTheWinnersName) {
     EXPECT_EQ(seen->rows.value(0), QStringLiteral("Ann | %1").arg(score));
     EXPECT_EQ(storedValue("Winners/Name1"), "Ann");
     EXPECT_EQ(storedValue("Winners/Score1"), QString::number(score));
+    EXPECT_EQ(storedValue("Winners/Deal1"), "45296789");
+    EXPECT_EQ(Formwin->nameRow(2)->toolTip(), "Deal 45296789");
 
     // Declared won again (the banner closed by a click): the name of this
     // run's last winner is offered.
