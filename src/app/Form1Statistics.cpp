@@ -14,7 +14,7 @@
 
 namespace {
 
-// Verdicts kept for deals dealt again; a long session forgets the oldest.
+// Verdicts kept for deals dealt again; a long session starts the list afresh.
 constexpr size_t kVerdictsKept = 256;
 
 quint64 verdictKey(quint32 dealNumber, int scoreMode, int drawThree) {
@@ -65,7 +65,7 @@ void TForm1::judgeFreshDeal() {
                     if (solution.cancelled)
                         return;
                     if (dealVerdicts.size() >= kVerdictsKept)
-                        dealVerdicts.erase(dealVerdicts.begin());
+                        dealVerdicts.clear();
                     dealVerdicts[dealJudged] = solution.winnable;
                 });
     }
