@@ -79,6 +79,7 @@ void TForm1::applySettings() {
     engine->setHandCursor(options.cursor ? kHandCursorNumber : kDefaultCursor);
     engine->loaddeckimage(options.deck);
     engine->setLanguage(language);
+    engine->setUndoAllowed(options.undo);
     setpopup();
 }
 

@@ -61,7 +61,7 @@ public:
     QAction *N5, *N7, *N131;
     QAction *N9, *peretminus, *popmenurozd;
     QAction *menupsolve, *menuhint, *menuwinnable; // separator, "Hint", "Winnable?"
-    QAction *menuselectdeal, *menurestartdeal;
+    QAction *menuselectdeal, *menurestartdeal, *menuundo, *menuredo;
     QAction* menustats; // "Statistics" (F6)
 
     // Writes every text of the current language into the windows.

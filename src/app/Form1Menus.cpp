@@ -41,6 +41,12 @@ void TForm1::createMenus() {
         act([this] { engine->restartDeal(); });
     });
     N12->addSeparator();
+    menuundo = N12->addAction(QString(), QKeySequence::Undo, this,
+                              [this] { act([this] { engine->undo(); }); });
+    menuredo = N12->addAction(QString(), this, [this] { act([this] { engine->redo(); }); });
+    menuredo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    N12->addSeparator();
     menurozd = N12->addAction(QString(), QKeySequence(Qt::Key_F4), this,
                               [this] { act([this] { engine->menurozdClick(); }); });
     menupause = N12->addAction(QString(), QKeySequence(Qt::Key_F5), this,
@@ -128,6 +134,8 @@ void TForm1::loadmyres() {
     N21->setText(langtext(129));
     menuselectdeal->setText(langtext(251));
     menurestartdeal->setText(langtext(252));
+    menuundo->setText(langtext(290));
+    menuredo->setText(langtext(291));
     menurozd->setText(langtext(110));
     menupause->setText(langtext(111));
     menuwinn->setText(langtext(112));
@@ -168,6 +176,7 @@ void TForm1::loadmyres() {
     o.CheckShowDialog->setText(langtext(220));
     o.CheckShowHint->setText(langtext(235));
     o.CheckWinnable->setText(langtext(256));
+    o.CheckUndo->setText(langtext(292));
     o.BitBtn4->setText(langtext(179));
     o.BtnDop->setText(langtext(180));
 
@@ -199,6 +208,8 @@ void TForm1::syncMenus() {
     for (QAction* a : {menupsolve, menuhint, menuwinnable})
         a->setVisible(options.showHint);
     menurestartdeal->setEnabled(engine->state().cardsCreated);
+    menuundo->setEnabled(engine->canUndo());
+    menuredo->setEnabled(engine->canRedo());
     menuhint->setEnabled(engine->state().gameRunning);
     menuwinnable->setEnabled(engine->state().gameRunning);
 }

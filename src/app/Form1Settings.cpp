@@ -91,6 +91,8 @@ void TForm1::menuoptClick() {
         options.showDialog = chosen.showDialog;
         options.showHint = chosen.showHint;
         options.winnableOnly = chosen.winnableOnly;
+        options.undo = chosen.undo;
+        engine->setUndoAllowed(options.undo);
         engine->setNewCards(options.newCards);
         engine->setShowDialog(options.showDialog);
         if (uninstallRequest == 1)

@@ -28,6 +28,8 @@ void Game::restartDeal() {
 
 void Game::deal(quint32 number, bool chosen) {
     countEnd(false); // a game dealt over is lost
+    forgetHistory();
+    ++s.deals;
     s.dealNumber = number;
     s.dealChosen = chosen;
     if (s.clock.scoreMode == smCasino) {

@@ -2,6 +2,8 @@
 #include "Game.h"
 
 void Game::gambol(bool on) {
+    if (!on)
+        forgetHistory(); // a finished game, won or not, is not played back
     s.gameRunning = on;
     s.menu.menupauseEnabled = on;
     s.menu.menupscoreVisible = on;
@@ -32,6 +34,7 @@ void Game::winner() {
 
 void Game::gamevictory() {
     countEnd(true);
+    forgetHistory();
     setTimer(false);
     s.gameRunning = false;
     host.readscore();

@@ -11,8 +11,12 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 class TBankForm;
+
+// Points an undo costs in Standard mode.
+inline constexpr int kUndoCost = 5;
 
 // Everything one game is made of, under the names the team uses.
 struct GameState {
@@ -38,6 +42,8 @@ struct GameState {
     quint32 dealNumber = 0;
     bool dealChosen = false; // dealt again or chosen by number
     bool moved = false;      // the game has had a move and is not yet counted
+    std::uint32_t moves = 0; // moves made since the program started
+    std::uint32_t deals = 0; // deals made since the program started
     int scoreBeforeDeal = 0; // the score before the stake, for the game's points
 
     bool gameRunning = false;
@@ -137,13 +143,34 @@ public:
 
     // --- Play ----------------------------------------------------------------
     // A click on card picture `tag` (1..52, -1 for the discard place).
-    void ImageClick(int tag);
+    void ImageClick(int tag) {
+        asMove([&] { cardClick(tag); });
+    }
     // A click on the stock place: redeal when the waste has entries, else a new game.
-    void ImagenewClick();
+    void ImagenewClick() {
+        asMove([&] { stockPlaceClick(); });
+    }
     // A click on the free table: turns the next card or redeals (option NewCards).
-    void PanelMainClick();
+    void PanelMainClick() {
+        asMove([&] { tableClick(); });
+    }
     // "Return into pack" (F4).
-    void menurozdClick() { peretasowka(); }
+    void menurozdClick() {
+        asMove([&] { peretasowka(); });
+    }
+
+    // --- Undo and redo ---------------------------------------------------------
+    // Takes back the last move of this game (a pair or King removed, a card or
+    // three turned, a redeal), or puts back the move taken back last. Table,
+    // piles, selection and score return to what they were; the clock goes on.
+    // An undo costs kUndoCost points in Standard mode and nothing without a
+    // score. Casino keeps no history: its stake and passes are the game.
+    void undo();
+    void redo();
+    bool canUndo() const;
+    bool canRedo() const;
+    // The option: with undo off no history is kept.
+    void setUndoAllowed(bool on);
     // Pause (F5): pauses or resumes.
     void menupauseClick() { gamepause(); }
     // "Reset the score": asks, zeroes score and clock, deals anew.
@@ -195,7 +222,20 @@ private:
     void repaintFanCorners();
     void fanCorners(int card, int beneath);
 
+    // Undo and redo
+    struct Move {
+        GameState before;
+        GameState after;
+    };
+    bool historyKept() const;
+    void forgetHistory();
+    // Runs a player's action; when it makes a move of the running game, the
+    // move goes onto the history and the moves taken back are forgotten.
+    template <typename Action> void asMove(Action action);
+    void returnTo(const GameState& target, int points);
+
     // Pairing
+    void cardClick(int tag);
     void checksum();
     void bito();
     void nobito();
@@ -210,6 +250,8 @@ private:
     void postanowka3();
     void val3minus(int card);
     void removeFromWaste(int card);
+    void stockPlaceClick();
+    void tableClick();
     void endSelection();
     void peretasowka();
     void newkazinogame();
@@ -219,7 +261,10 @@ private:
 
     // End of game
     void countEnd(bool won);
-    void markMoved() { s.moved = true; }
+    void markMoved() {
+        s.moved = true;
+        ++s.moves;
+    }
     void gambol(bool on);
     void winner();
     void gamevictory();
@@ -237,4 +282,25 @@ private:
     TimeOfDaySource timeOfDay;
     GameState s;
     mutable SceneOf sceneOf{bank};
+    std::vector<Move> history;
+    std::vector<Move> undone; // moves taken back, the last on top
+    bool undoAllowed = true;
+    bool inAction = false;
 };
+
+template <typename Action> void Game::asMove(Action action) {
+    if (inAction || !historyKept()) {
+        action();
+        return;
+    }
+    inAction = true;
+    GameState before = s;
+    action();
+    inAction = false;
+    // A click that deals starts the history afresh; one that ends the game
+    // has forgotten it already.
+    if (s.moves == before.moves || s.deals != before.deals || !s.gameRunning)
+        return;
+    history.push_back({std::move(before), s});
+    undone.clear();
+}

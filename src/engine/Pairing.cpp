@@ -3,7 +3,7 @@
 
 #include "Formbank.h"
 
-void Game::ImageClick(int tag) {
+void Game::cardClick(int tag) {
     // Only the 52 card pictures and the discard place (-1) send clicks.
     if (!s.gameRunning || (tag != -1 && (tag < 1 || tag > kCardCount)))
         return;

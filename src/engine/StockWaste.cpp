@@ -157,14 +157,14 @@ void Game::menuperet(bool turned) {
     }
 }
 
-void Game::ImagenewClick() {
+void Game::stockPlaceClick() {
     if (s.wasteCount > 0)
         peretasowka();
     else
         newgame();
 }
 
-void Game::PanelMainClick() {
+void Game::tableClick() {
     if (!s.newCards)
         return;
     if (!s.gameRunning)
@@ -174,7 +174,7 @@ void Game::PanelMainClick() {
     if (s.stockCount > 0) {
         s.clickedCard = s.stock[s.stockCount];
         s.forwardedClick = true;
-        ImageClick(-1);
+        cardClick(-1);
     } else if (s.wasteCount > 0) {
         peretasowka();
     }

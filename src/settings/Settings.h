@@ -15,5 +15,6 @@ struct Settings {
     bool showDialog = true;
     bool showHint = true;      // the Hint and "Winnable?" commands
     bool winnableOnly = false; // every new deal proven winnable first
+    bool undo = true;          // Undo and Redo, outside Casino
     int frstHlp = 0;
 };

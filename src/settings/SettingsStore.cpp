@@ -34,6 +34,7 @@ void readFormat(IniStore& store, Settings& s) {
     s.showDialog = store.readBool(kFormat, QStringLiteral("ShowDialog"), true);
     s.showHint = store.readBool(kFormat, QStringLiteral("ShowHint"), true);
     s.winnableOnly = store.readBool(kFormat, QStringLiteral("WinnableOnly"), false);
+    s.undo = store.readBool(kFormat, QStringLiteral("Undo"), true);
 }
 
 void writeFormat(IniStore& store, const Settings& s) {
@@ -48,6 +49,7 @@ void writeFormat(IniStore& store, const Settings& s) {
     store.writeBool(kFormat, QStringLiteral("ShowDialog"), s.showDialog);
     store.writeBool(kFormat, QStringLiteral("ShowHint"), s.showHint);
     store.writeBool(kFormat, QStringLiteral("WinnableOnly"), s.winnableOnly);
+    store.writeBool(kFormat, QStringLiteral("Undo"), s.undo);
 }
 
 std::uint8_t readLanguage(IniStore& store) {

@@ -64,6 +64,8 @@ void TFormOptions::buildGamePage(QWidget* page) {
     RadioShow->setGeometry(134, 2, 147, 66);
     Checkscore = new QCheckBox(page);
     Checkscore->setGeometry(138, 70, 143, 22);
+    CheckUndo = new QCheckBox(page);
+    CheckUndo->setGeometry(8, 93, 273, 22);
 
     const int top = kPages.height() - kButtonHeight - 8;
     BitBtn1 = new QPushButton(page);
@@ -106,6 +108,7 @@ void TFormOptions::setopt(const QRect& owner, const Settings& v) {
     CheckShowDialog->setChecked(v.showDialog);
     CheckShowHint->setChecked(v.showHint);
     CheckWinnable->setChecked(v.winnableOnly);
+    CheckUndo->setChecked(v.undo);
     // The removal button lies below this line until "Removal..." uncovers it.
     setFixedSize(kClientWidth, 2 * kBevel.top() + kBevel.height());
     Noteopt->setCurrentIndex(0);
@@ -124,6 +127,7 @@ void TFormOptions::getopt(Settings& v, int& uninstall) const {
     v.showDialog = CheckShowDialog->isChecked();
     v.showHint = CheckShowHint->isChecked();
     v.winnableOnly = CheckWinnable->isChecked();
+    v.undo = CheckUndo->isChecked();
     uninstall = uninstallRequest;
 }
 

@@ -39,6 +39,7 @@ public:
     RadioGroup* RadioScore;
     RadioGroup* RadioShow;
     QCheckBox* Checkscore;
+    QCheckBox* CheckUndo; // "Allow undo", under the score modes
     QPushButton* BitBtn1; // OK
     QPushButton* BitBtn3; // Cancel
     QPushButton* BitBtn2; // Help

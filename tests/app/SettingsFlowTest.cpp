@@ -86,7 +86,7 @@ TEST_F(SettingsFlowTest, ExitWritesEverythingAndTheCloseButtonNothing) {
     EXPECT_EQ(QString(readStoreFile()),
               "[Form]\nHeight=440\nLeft=40\nTop=50\nWidth=630\n\n[Format]\nCards=0\nCursor=1\n"
               "Deck=9\nFrstHlp=2\nLanguage=2\nNewCards=1\nSaveScore=1\nScore=1\nShowDialog=1\n"
-              "ShowHint=1\nShowPopUp=1\nTime=1\nWinnableOnly=0\n");
+              "ShowHint=1\nShowPopUp=1\nTime=1\nUndo=1\nWinnableOnly=0\n");
 }
 
 TEST_F(SettingsFlowTest, AnUnreadableValueIsReportedAndTheWindowStillWorks) {

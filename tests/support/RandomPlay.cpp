@@ -2,6 +2,7 @@
 
 #include "Formbank.h"
 #include "Geometry.h"
+#include "Random.h"
 
 #include <vector>
 
@@ -27,6 +28,7 @@ void changeOptions(Game& game, std::mt19937& rng) {
     game.setNewCards(rng() % 4 != 0);
     game.setShowDialog(rng() % 2 == 0);
     game.applyCursorOption(rng() % 4 ? kHandCursorNumber : kDefaultCursor);
+    game.setUndoAllowed(rng() % 4 != 0);
     if (rng() % 3 == 0) {
         const GameState& s = game.state();
         game.changeRules(s.clock.scoreMode, int(rng() % 2), rng() % 2 == 0);
@@ -59,6 +61,16 @@ void randomAction(Game& game, std::mt19937& rng) {
         game.N7Click();
     else if (roll < 922)
         changeOptions(game, rng);
+    else if (roll < 940 && game.canUndo())
+        game.undo();
+    else if (roll < 950 && game.canRedo())
+        game.redo();
+    else if (roll < 953)
+        game.restartDeal();
+    else if (roll < 955)
+        game.selectDeal(quint32(rng() % kDealNumbers));
+    else if (roll < 956)
+        game.leave();
     else
         game.TimerGameTimer();
 }

@@ -103,7 +103,8 @@ protected:
     // Runs a script of actions: "12" clicks card 12, "t" the free table,
     // "m" the stock place, "F2" new game, "F4" redeal, "F5" pause, "tick" one
     // clock second; the Test menu's "win" and "stop", "reset" the score,
-    // "deal#N" selects deal N, "restart" the deal, "leave" the program;
+    // "deal#N" selects deal N, "restart" the deal, "leave" the program,
+    // "undo" and "redo"; "w" clicks the open waste card;
     // "t*24" repeats a step.
     void play(const QString& script) {
         for (const QString& word : script.split(u' ', Qt::SkipEmptyParts)) {
@@ -137,6 +138,12 @@ protected:
             game->restartDeal();
         else if (action == u"leave")
             game->leave();
+        else if (action == u"w")
+            game->ImageClick(game->openWasteCard());
+        else if (action == u"undo")
+            game->undo();
+        else if (action == u"redo")
+            game->redo();
         else if (action.startsWith(u"deal#"))
             game->selectDeal(action.mid(5).toUInt());
         else
