@@ -10,6 +10,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class BackgroundSearch;
@@ -24,6 +25,7 @@ class QDialog;
 class QFrame;
 class QLabel;
 class QMenu;
+class StatisticsDialog;
 
 // The main window: the green card table with its menus, status bar and the
 // game clock. It owns the game and mirrors the game's scene after every
@@ -61,6 +63,7 @@ public:
     QAction *N9, *peretminus, *popmenurozd;
     QAction *menupsolve, *menuhint, *menuwinnable; // separator, "Hint", "Winnable?"
     QAction *menuselectdeal, *menurestartdeal, *menuundo, *menuredo;
+    QAction* menustats; // "Statistics" (F6)
 
     // Writes every text of the current language into the windows.
     void loadmyres();
@@ -94,6 +97,10 @@ public:
     // With "Deal only winnable games" on, the deal comes from a search off the
     // window thread; the table stays as it is meanwhile.
     bool postponeDeal() override;
+    // Counts the game in the statistics, with its deal's verdict when known.
+    void gameEnded(const GameResult& result) override;
+    // Whether the current deal could be won as dealt, once the search has said.
+    std::optional<bool> dealVerdict() const;
 
 public Q_SLOTS:
     void N21Click();
@@ -113,10 +120,13 @@ public Q_SLOTS:
     void menuwinnableClick();
     // "Select deal..." (F3): asks for a deal's number and deals it.
     void menuselectdealClick();
+    // "Statistics" (F6): the figures of every mode, on the current one's tab.
+    void menustatsClick();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
@@ -162,6 +172,13 @@ private:
     QTimer busyCursorDelay;
     bool busyCursorShown = false;
     QWidget* announced = nullptr; // the item a screen reader was told of last
+    // Statistics: whether each fresh deal could be won, by deal, score and cards mode.
+    void judgeFreshDeal();
+    BackgroundSearch* dealJudge = nullptr;
+    quint64 dealJudged = ~quint64(0);
+    std::map<quint64, bool> dealVerdicts;
+    StatisticsDialog* statistics = nullptr;
+    bool storeRemoved = false; // set by "Removal...": nothing is stored any more
 };
 
 // The main window of the run.

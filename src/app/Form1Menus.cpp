@@ -53,6 +53,7 @@ void TForm1::createMenus() {
                                [this] { act([this] { engine->menupauseClick(); }); });
     N12->addSeparator();
     menuwinn = N12->addAction(QString(), QKeySequence(Qt::Key_F9), this, &TForm1::menuwinnClick);
+    menustats = N12->addAction(QString(), QKeySequence(Qt::Key_F6), this, &TForm1::menustatsClick);
     menupscore = N12->addSeparator();
     menunilscore =
         N12->addAction(QString(), this, [this] { act([this] { engine->menunilscoreClick(); }); });
@@ -138,6 +139,7 @@ void TForm1::loadmyres() {
     menurozd->setText(langtext(110));
     menupause->setText(langtext(111));
     menuwinn->setText(langtext(112));
+    menustats->setText(langtext(270));
     menunilscore->setText(langtext(113));
     menuhint->setText(langtext(230));
     menuwinnable->setText(langtext(231));

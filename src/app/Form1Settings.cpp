@@ -131,5 +131,6 @@ void TForm1::uninstall() {
     QMessageBox(QMessageBox::Information, langtext(126), langtext(127), QMessageBox::Ok, this)
         .exec();
     // Closing is not Exit: nothing is written, so the records stay removed.
+    storeRemoved = true;
     close();
 }

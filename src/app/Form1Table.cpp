@@ -124,6 +124,7 @@ void TForm1::syncScene() {
     for (size_t i = 0; i < 3; ++i)
         StatusGameBar[i]->setText(sc.panels[i]);
     syncMenus();
+    judgeFreshDeal();
     // Starting a running clock again would shift its ticks; only switch it.
     if (sc.timerEnabled && !TimerGame.isActive())
         TimerGame.start();

@@ -141,7 +141,7 @@ TEST_F(WindowTest, TheWindowItsDialogsAndTheHelpStayOnTheScreen) {
     EXPECT_TRUE(fits(Form1->frameGeometry()));
     const QWidget* bar = Form1->statusBar();
     EXPECT_TRUE(fits(QRect(bar->mapToGlobal(QPoint()), bar->size())));
-    for (QAction* command : {Form1->menuwinn, Form1->menuopt, Form1->menudeck}) {
+    for (QAction* command : {Form1->menuwinn, Form1->menustats, Form1->menuopt, Form1->menudeck}) {
         QRect dialog;
         onModal<QDialog>([&](QDialog* d) {
             dialog = d->frameGeometry();
