@@ -4,6 +4,7 @@
 
 #include "About01.h"
 #include "ApplicationTitle.h"
+#include "CardDrag.h"
 #include "ClickArea.h"
 #include "ErrorReport.h"
 #include "Formbank.h"
@@ -93,6 +94,12 @@ void TForm1::resizeEvent(QResizeEvent* event) {
     FormResize();
 }
 
+void TForm1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && drag)
+        drag->cancel();
+}
+
 void TForm1::FormResize() {
     // The client area includes the status bar, as the table is laid out over it.
     const int bar = statusBar()->isVisible() ? statusBar()->height() : 0;
@@ -124,6 +131,13 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         dealSearch->running()) {
         cancelDealSearch(); // the new game is called off; the table stays
         return true;
+    }
+    if (event->type() == QEvent::KeyPress && drag->card()) {
+        // A key while a card is held puts the card back first; Escape does
+        // nothing more.
+        drag->cancel();
+        if (k->key() == Qt::Key_Escape)
+            return true;
     }
     if (event->type() == QEvent::KeyPress && !QApplication::activePopupWidget() && playKey(*k))
         return true;

@@ -14,6 +14,7 @@
 #include <vector>
 
 class BackgroundSearch;
+class CardDrag;
 class OffThread;
 class ClickArea;
 struct Problem;
@@ -125,6 +126,8 @@ public Q_SLOTS:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // A window that loses the focus lets go of a dragged card.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -172,6 +175,7 @@ private:
     QTimer busyCursorDelay;
     bool busyCursorShown = false;
     QWidget* announced = nullptr; // the item a screen reader was told of last
+    CardDrag* drag = nullptr;
     // Statistics: whether each fresh deal could be won, by deal, score and cards mode.
     void judgeFreshDeal();
     BackgroundSearch* dealJudge = nullptr;

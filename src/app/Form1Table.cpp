@@ -2,6 +2,7 @@
 // clicks to the game and mirroring the game's scene on them.
 #include "Form1.h"
 
+#include "CardDrag.h"
 #include "CardNames.h"
 #include "ClickArea.h"
 #include "Formbank.h"
@@ -50,6 +51,20 @@ void TForm1::createTable() {
     focusRing->setPalette(ringPalette);
     focusRing->setAttribute(Qt::WA_TransparentForMouseEvents);
     focusRing->hide();
+
+    drag = new CardDrag(
+        PanelMain, [this](int card) { return !engine->state().paused && engine->canTake(card); },
+        [this](int card, int target) {
+            engine->hideFocus();
+            bool taken = false;
+            act([&] { taken = engine->dropCard(card, target); });
+            return taken;
+        },
+        [this](int card) { return engine->scene().cards[size_t(card)].pos; },
+        [this] {
+            shownStacking.clear(); // the dragged card was raised above the scene's order
+            syncScene();
+        });
 }
 
 void TForm1::createStatusBar() {
@@ -142,6 +157,7 @@ void TForm1::syncCards() {
             auto* card = new PictureControl(n, PanelMain);
             card->setFixedSize(kCardWidth, kCardHeight);
             connect(card, &PictureControl::clicked, this, &TForm1::ImageClick);
+            drag->watch(card);
             card->show();
             cardImages[size_t(n)] = card;
         }
@@ -149,7 +165,8 @@ void TForm1::syncCards() {
     for (int n = 1; n <= kCardCount; ++n) {
         PictureControl* card = cardImages[size_t(n)];
         const CardPicture& picture = sc.cards[size_t(n)];
-        card->move(picture.pos);
+        if (n != drag->card()) // a dragged card follows the pointer until let go
+            card->move(picture.pos);
         if (card->picture().cacheKey() != picture.image.cacheKey())
             card->setPicture(picture.image);
         if (shownCursors[size_t(n)] != picture.cursor) {
@@ -166,4 +183,6 @@ void TForm1::syncCards() {
         }
         shownStacking = sc.stacking;
     }
+    if (const int dragged = drag->card())
+        cardImages[size_t(dragged)]->raise();
 }

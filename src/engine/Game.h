@@ -176,6 +176,17 @@ public:
     void clickFocus();
     // A mouse click puts the ring away; the focus stays where it was.
     void hideFocus() { s.focusShown = false; }
+    // A card dragged and dropped: onto a card it pairs with, the pair goes
+    // exactly as two clicks would take it; a King goes wherever it is
+    // dropped. False, and nothing changed, for any other drop or a card
+    // that could not be clicked.
+    bool dropCard(int card, int target) {
+        bool taken = false;
+        asMove([&] { taken = dropOnto(card, target); });
+        return taken;
+    }
+    // Whether card n could be clicked now, and so dragged.
+    bool canTake(int card) const;
     // What can take the focus now, in reading order: kFocusOnStockPlace and card numbers.
     std::vector<int> focusItems() const;
 
@@ -259,6 +270,7 @@ private:
     QPoint focusPoint(const Scene& sc, int item) const;
 
     // Pairing
+    bool dropOnto(int card, int target);
     void cardClick(int tag);
     void checksum();
     void bito();

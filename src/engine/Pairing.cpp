@@ -57,6 +57,35 @@ void Game::cardClick(int tag) {
     updateStockMarker();
 }
 
+bool Game::canTake(int card) const {
+    if (!s.gameRunning || card < 1 || card > kCardCount)
+        return false;
+    const int place = s.cards[card].place;
+    return place == plOpen || (place == plWaste && card == openWasteCard());
+}
+
+bool Game::dropOnto(int card, int target) {
+    if (!canTake(card))
+        return false;
+    if (s.cards[card].rank == kKingRank) {
+        cardClick(card);
+        return true;
+    }
+    if (target == card || !canTake(target) ||
+        !(s.alwaysThirteen || pairValue(card) + pairValue(target) == 13))
+        return false;
+    // The dragged card is the pair's first pick, whatever was picked before.
+    if (!(s.selectionActive && s.selectedCard == card)) {
+        if (s.paused)
+            nopause();
+        s.selectedCard = std::uint8_t(card);
+        showframe(card);
+        s.selectionActive = true;
+    }
+    cardClick(target);
+    return true;
+}
+
 void Game::checksum() {
     if (s.alwaysThirteen || pairValue(s.selectedCard) + pairValue(s.clickedCard) == 13)
         bito();

@@ -71,6 +71,14 @@ void randomAction(Game& game, std::mt19937& rng) {
         game.selectDeal(quint32(rng() % kDealNumbers));
     else if (roll < 956)
         game.leave();
+    else if (roll < 966)
+        game.moveFocus(Game::FocusKey(rng() % 6));
+    else if (roll < 971)
+        game.clickFocus();
+    else if (roll < 973)
+        game.hideFocus();
+    else if (roll < 980) // any card onto any card: most drops are refused
+        game.dropCard(1 + int(rng() % kCardCount), int(rng() % (kCardCount + 1)));
     else
         game.TimerGameTimer();
 }
