@@ -104,3 +104,34 @@ TEST_F(TableTest, ADropTakesWhatTheClicksWouldAndNothingElse) {
                   dump().replace(lastPick, "selected: - "));
     }
 }
+
+// On any table, Tab visits every item a click can take once per round, and an
+// arrow never leaves them: played out over a few deals, turn by turn.
+TEST_F(TableTest, TabVisitsEveryClickableItemAndArrowsStayOnThem) {
+    for (const quint32 deal : {45296789u, 1000u, 86399999u}) {
+        SCOPED_TRACE(deal);
+        restart();
+        game->setShowDialog(false);
+        game->setScoreMode(smStandard);
+        timeOfDay = deal;
+        play("F2 key:Tab");
+        for (int turn = 0; turn < 30 && st().gameRunning; ++turn) {
+            const std::vector<int> items = game->focusItems();
+            std::vector<int> visited;
+            for (size_t i = 0; i < items.size(); ++i) {
+                visited.push_back(st().focus);
+                play("key:Tab");
+            }
+            std::sort(visited.begin(), visited.end());
+            std::vector<int> sorted = items;
+            std::sort(sorted.begin(), sorted.end());
+            EXPECT_EQ(visited, sorted);
+            for (const char* arrow : {"key:Left", "key:Up", "key:Right", "key:Down"}) {
+                play(arrow);
+                EXPECT_NE(std::find(items.begin(), items.end(), st().focus), items.end());
+            }
+            // Click what the ring is on, then turn a card, and look again.
+            play("key:Space t");
+        }
+    }
+}
