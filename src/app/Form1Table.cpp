@@ -14,6 +14,23 @@
 #include <QLabel>
 #include <QStatusBar>
 
+namespace {
+
+// A frame drawn over the cards that never takes their clicks, hidden at first.
+QFrame* outline(QWidget* panel, const QColor& colour) {
+    auto* frame = new QFrame(panel);
+    frame->setFrameShape(QFrame::Box);
+    frame->setLineWidth(2);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    frame->setPalette(palette);
+    frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+    frame->hide();
+    return frame;
+}
+
+} // namespace
+
 void TForm1::createTable() {
     auto* client = new ClickArea(this);
     setCentralWidget(client);
@@ -31,26 +48,10 @@ void TForm1::createTable() {
     Imagelast->setGeometry(530, 10, kCardWidth, kCardHeight);
     connect(Imagelast, &PictureControl::clicked, this, &TForm1::ImageClick);
 
-    frameBevel = new QFrame(PanelMain);
-    frameBevel->setFrameShape(QFrame::Box);
-    frameBevel->setLineWidth(2);
-    QPalette framePalette = frameBevel->palette();
-    framePalette.setColor(QPalette::WindowText, QColor(255, 255, 0));
-    frameBevel->setPalette(framePalette);
-    // The frame is drawn over the card but never takes its clicks.
-    frameBevel->setAttribute(Qt::WA_TransparentForMouseEvents);
-    frameBevel->hide();
-
+    frameBevel = outline(PanelMain, QColor(255, 255, 0));
     // The keyboard's ring: outside the selection frame and in another colour,
     // so both read at a glance when they stand on the same card.
-    focusRing = new QFrame(PanelMain);
-    focusRing->setFrameShape(QFrame::Box);
-    focusRing->setLineWidth(2);
-    QPalette ringPalette = focusRing->palette();
-    ringPalette.setColor(QPalette::WindowText, QColor(0, 220, 255));
-    focusRing->setPalette(ringPalette);
-    focusRing->setAttribute(Qt::WA_TransparentForMouseEvents);
-    focusRing->hide();
+    focusRing = outline(PanelMain, QColor(0, 220, 255));
 
     drag = new CardDrag(
         PanelMain, [this](int card) { return !engine->state().paused && engine->canTake(card); },

@@ -112,18 +112,15 @@ StatisticsCell readCell(CellReader& r) {
     c.dealsWinnable = r.count("DealsWinnable");
     c.recent = r.recent("Recent");
     // Each figure is checked against those it can never exceed, the larger first.
-    if (c.won > c.played) {
-        c.won = 0;
-        r.failValue("Won");
-    }
-    if (c.longestStreak > c.won) {
-        c.longestStreak = 0;
-        r.failValue("LongestStreak");
-    }
-    if (c.streak > c.longestStreak) {
-        c.streak = 0;
-        r.failValue("Streak");
-    }
+    const auto notAbove = [&r](int& figure, int limit, const char* name) {
+        if (figure > limit) {
+            figure = 0;
+            r.failValue(name);
+        }
+    };
+    notAbove(c.won, c.played, "Won");
+    notAbove(c.longestStreak, c.won, "LongestStreak");
+    notAbove(c.streak, c.longestStreak, "Streak");
     if (c.won == 0 && c.bestScore) {
         c.bestScore.reset();
         r.failValue("BestScore");
@@ -132,14 +129,8 @@ StatisticsCell readCell(CellReader& r) {
         c.fastestWin.reset();
         r.failValue("FastestWin");
     }
-    if (c.dealsChecked > c.played) {
-        c.dealsChecked = 0;
-        r.failValue("DealsChecked");
-    }
-    if (c.dealsWinnable > c.dealsChecked) {
-        c.dealsWinnable = 0;
-        r.failValue("DealsWinnable");
-    }
+    notAbove(c.dealsChecked, c.played, "DealsChecked");
+    notAbove(c.dealsWinnable, c.dealsChecked, "DealsWinnable");
     if (c.recent.size() > c.played) {
         c.recent.clear();
         r.failValue("Recent");
