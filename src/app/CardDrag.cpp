@@ -26,8 +26,12 @@ bool CardDrag::eventFilter(QObject* watched, QEvent* event) {
     auto* card = qobject_cast<PictureControl*>(watched);
     if (!card)
         return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: // a quick second press is a press too
         if (glide)
