@@ -65,15 +65,18 @@ TEST_F(WindowTest, EveryEndedGameIsCountedWithItsDealsVerdict) {
     EXPECT_EQ(storedValue("Statistics/Casino1LongestStreak"), "1");
     EXPECT_EQ(storedValue("Statistics/Casino1DealsChecked"), "2");
 
-    // F6 opens the figures on the current mode's tab.
+    // The command opens the figures on the current mode's tab.
     Form1->show();
-    onModal<StatisticsDialog>([](StatisticsDialog* d) {
+    bool opened = false;
+    onModal<StatisticsDialog>([&opened](StatisticsDialog* d) {
+        opened = true;
         EXPECT_EQ(d->Tabmode->currentIndex(), 0);
         EXPECT_EQ(d->valueLabel(StatisticsDialog::Played, 0)->text(), "2");
         EXPECT_EQ(d->valueLabel(StatisticsDialog::WinRate, 0)->text(), "50 %");
         d->BtnClose->click();
     });
-    key(Qt::Key_F6);
+    Form1->menustats->trigger();
+    EXPECT_TRUE(opened);
 }
 
 TEST_F(WindowTest, RemovalTakesTheStatisticsAlongAndTheLeftGameIsNotStored) {
