@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <vector>
 
 class TBankForm;
@@ -21,6 +22,9 @@ inline constexpr int kFirstFocus = 25;
 
 // Points an undo costs in Standard mode.
 inline constexpr int kUndoCost = 5;
+// Moves kept for undo; older ones are let go. A state is under 2 KiB, so a
+// game that turns the stock for hours stays within a few MiB.
+inline constexpr std::size_t kUndoDepth = 2000;
 
 // Everything one game is made of, under the names the team uses.
 struct GameState {
@@ -254,9 +258,11 @@ private:
     void fanCorners(int card, int beneath);
 
     // Undo and redo
+    // A move kept: the state on the other side of it (before it on the
+    // history, after it once taken back) and the points the move made.
     struct Move {
-        GameState before;
-        GameState after;
+        GameState state;
+        int gained = 0;
     };
     bool historyKept() const;
     void forgetHistory();
@@ -318,8 +324,8 @@ private:
     TimeOfDaySource timeOfDay;
     GameState s;
     mutable SceneOf sceneOf{bank};
-    std::vector<Move> history;
-    std::vector<Move> undone; // moves taken back, the last on top
+    std::deque<Move> history;
+    std::deque<Move> undone; // moves taken back, the last on top
     bool undoAllowed = true;
     bool inAction = false;
 };
@@ -340,6 +346,9 @@ template <typename Action> void Game::asMove(Action action) {
     // has forgotten it already.
     if (s.moves == before.moves || s.deals != before.deals || !s.gameRunning)
         return;
-    history.push_back({std::move(before), s});
+    const int gained = s.clock.score - before.clock.score;
+    history.push_back({std::move(before), gained});
+    if (history.size() > kUndoDepth)
+        history.pop_front();
     undone.clear();
 }

@@ -1,5 +1,5 @@
-// Undo and redo: each move of the running game is kept as the states before
-// and after it.
+// Undo and redo: each move of the running game is kept as the state on its
+// other side and the points it made.
 #include "Game.h"
 
 bool Game::historyKept() const {
@@ -31,10 +31,9 @@ void Game::undo() {
     Move move = std::move(history.back());
     history.pop_back();
     const int cost = s.clock.scoreMode == smStandard ? kUndoCost : 0;
-    const int moveGained = move.after.clock.score - move.before.clock.score;
-    returnTo(move.before, -moveGained - cost);
+    undone.push_back({s, move.gained});
+    returnTo(move.state, -move.gained - cost);
     keepFocus();
-    undone.push_back(std::move(move));
 }
 
 void Game::redo() {
@@ -42,9 +41,9 @@ void Game::redo() {
         return;
     Move move = std::move(undone.back());
     undone.pop_back();
-    returnTo(move.after, move.after.clock.score - move.before.clock.score);
+    history.push_back({s, move.gained});
+    returnTo(move.state, move.gained);
     keepFocus();
-    history.push_back(std::move(move));
 }
 
 void Game::returnTo(const GameState& target, int points) {

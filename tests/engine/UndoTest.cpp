@@ -119,4 +119,15 @@ TEST_F(TableTest, UndoStopsAtTheEdgesOfAGame) {
     game->setUndoAllowed(false);
     play("t");
     EXPECT_FALSE(game->canUndo());
+
+    // A long game keeps its latest moves only.
+    game->setUndoAllowed(true);
+    game->setScoreMode(smStandard);
+    play("F2");
+    for (std::size_t i = 0; i < kUndoDepth + 10; ++i)
+        game->PanelMainClick();
+    std::size_t undone = 0;
+    for (; game->canUndo(); ++undone)
+        game->undo();
+    EXPECT_EQ(undone, kUndoDepth);
 }
