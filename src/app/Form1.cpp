@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -139,7 +140,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         if (k->key() == Qt::Key_Escape)
             return true;
     }
-    if (event->type() == QEvent::KeyPress && !QApplication::activePopupWidget() && playKey(*k))
+    // The menus keep their keys: an open menu, and the menu bar while Alt
+    // has it walking its titles.
+    const bool menusHaveKeys = QApplication::activePopupWidget() || QWidget::keyboardGrabber() ||
+                               qobject_cast<QMenuBar*>(watched);
+    if (event->type() == QEvent::KeyPress && !menusHaveKeys && playKey(*k))
         return true;
     if (event->type() == QEvent::KeyPress) {
         const auto chord = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
