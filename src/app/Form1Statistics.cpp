@@ -27,14 +27,7 @@ void TForm1::gameEnded(const GameResult& r) {
     // "Removal..." has deleted every record: leaving must not start new ones.
     if (storeRemoved)
         return;
-    FinishedGame game;
-    game.scoreMode = r.scoreMode;
-    game.drawThree = r.drawThree;
-    game.won = r.won;
-    game.chosenDeal = r.chosenDeal;
-    game.score = r.score;
-    game.points = r.points;
-    game.seconds = r.seconds;
+    FinishedGame game = r;
     // A deal dealt again or chosen was met before, or picked: it says nothing
     // of the deals chance brings.
     const auto verdict = dealVerdicts.find(verdictKey(r.dealNumber, r.scoreMode, r.drawThree));

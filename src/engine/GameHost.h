@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include "GameStatistics.h"
 
 // The questions the rules ask the player. Each is asked only while the option
 // "Show messages" is on; No always leaves the game unchanged.
@@ -10,20 +10,8 @@ enum class Question {
     ResetScore,    // reset the score and start a new game?
 };
 
-// How a game that had a first move ended, for the statistics.
-struct GameResult {
-    int scoreMode = 0;
-    int drawThree = 0;
-    bool won = false;
-    // Dealt again or chosen by number: it counts as played, never in the
-    // winners tables nor in a winning streak.
-    bool chosenDeal = false;
-    quint32 dealNumber = 0;
-    int score = 0;   // the status bar's score when it ended
-    int points = 0;  // what the game gained or lost, its stake included
-    int seconds = 0; // the game clock when it ended
-    bool operator==(const GameResult&) const = default;
-};
+// How a game that had a first move ended: the statistics' own record of it.
+using GameResult = FinishedGame;
 
 // What the rules need from the window around them: real message boxes and
 // dialogs in the program, scripted answers in tests.

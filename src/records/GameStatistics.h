@@ -23,8 +23,11 @@ struct FinishedGame {
     int score = 0;   // the status bar's score at the end
     int points = 0;  // what the game gained or lost, its stake included
     int seconds = 0; // the game clock at the end
+    quint32 dealNumber = 0;
     // Whether its fresh deal could be won, when the search had answered.
     std::optional<bool> winnable;
+
+    bool operator==(const FinishedGame&) const = default;
 };
 
 // One of the latest games, for the chart.
