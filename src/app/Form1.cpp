@@ -22,6 +22,8 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
+#include <map>
+
 TForm1* Form1 = nullptr;
 
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
@@ -159,36 +161,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 bool TForm1::playKey(const QKeyEvent& key) {
     using K = Game::FocusKey;
-    const bool shift = key.modifiers() & Qt::ShiftModifier;
     if (key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier))
         return false; // chords belong to the menus and the test flag
-    switch (key.key()) {
-    case Qt::Key_Left:
-        act([this] { engine->moveFocus(K::Left); });
+    const bool back = key.key() == Qt::Key_Backtab || key.modifiers() & Qt::ShiftModifier;
+    static const std::map<int, K> moves = {{Qt::Key_Left, K::Left}, {Qt::Key_Right, K::Right},
+                                           {Qt::Key_Up, K::Up},     {Qt::Key_Down, K::Down},
+                                           {Qt::Key_Tab, K::Next},  {Qt::Key_Backtab, K::Next}};
+    if (const auto move = moves.find(key.key()); move != moves.end()) {
+        const bool tab = move->second == K::Next;
+        act([&] { engine->moveFocus(tab && back ? K::Previous : move->second); });
         return true;
-    case Qt::Key_Right:
-        act([this] { engine->moveFocus(K::Right); });
-        return true;
-    case Qt::Key_Up:
-        act([this] { engine->moveFocus(K::Up); });
-        return true;
-    case Qt::Key_Down:
-        act([this] { engine->moveFocus(K::Down); });
-        return true;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        act([&] {
-            engine->moveFocus(shift || key.key() == Qt::Key_Backtab ? K::Previous : K::Next);
-        });
-        return true;
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        act([this] { engine->clickFocus(); });
-        return true;
-    default:
-        return false;
     }
+    const bool click =
+        key.key() == Qt::Key_Space || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+    if (click)
+        act([this] { engine->clickFocus(); });
+    return click;
 }
 
 void TForm1::N3Click() {

@@ -275,14 +275,7 @@ TEST_F(SettingsFlowTest, LinkRemovalDeletesTheRecordsAndEndsWithoutWriting) {
     EXPECT_FALSE(Form1->settings().showPopUp);
     EXPECT_TRUE(QFileInfo::exists(IniStore::programKeyFile()));
 
-    onModal<TFormOptions>([](TFormOptions* o) {
-        o->BtnDop->click();
-        o->BtnUninst->click();
-    });
-    MessageBoxAnswer confirm, done;
-    confirm.answerNext(QMessageBox::Yes, [&done] { done.answerNext(QMessageBox::Ok); });
-    Form1->menuoptClick();
-    EXPECT_EQ(done.text, "Records are successfully removed");
+    EXPECT_EQ(removeRecords(), "Records are successfully removed");
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_FALSE(QFileInfo::exists(IniStore::programKeyFile()));
     EXPECT_FALSE(QFileInfo::exists(IniStore::makerFolder()));

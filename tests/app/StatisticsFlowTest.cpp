@@ -86,13 +86,7 @@ TEST_F(WindowTest, RemovalTakesTheStatisticsAlongAndTheLeftGameIsNotStored) {
     ASSERT_EQ(storedValue("Statistics/Casino1Played"), "1");
     key(Qt::Key_F2);
     firstMove();
-    onModal<TFormOptions>([](TFormOptions* o) {
-        o->BtnDop->click();
-        o->BtnUninst->click();
-    });
-    MessageBoxAnswer confirm, done;
-    confirm.answerNext(QMessageBox::Yes, [&done] { done.answerNext(QMessageBox::Ok); });
-    Form1->menuoptClick();
+    removeRecords();
     EXPECT_FALSE(Form1->isVisible());
     EXPECT_FALSE(QFileInfo::exists(IniStore::programKeyFile()));
 }

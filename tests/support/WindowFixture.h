@@ -11,6 +11,7 @@
 #include "Texts.h"
 #include "Windows.h"
 #include "enterfrm.h"
+#include "frmopt.h"
 #include "frmvict.h"
 #include "zarvek_win.h"
 
@@ -85,6 +86,19 @@ protected:
                                      m.N131Checked, sc.frameVisible, sc.timerEnabled}));
     }
 };
+
+// "Removal..." from the options dialog, confirmed with Yes; the text of the
+// box that closes it.
+inline QString removeRecords() {
+    onModal<TFormOptions>([](TFormOptions* o) {
+        o->BtnDop->click();
+        o->BtnUninst->click();
+    });
+    MessageBoxAnswer confirm, done;
+    confirm.answerNext(QMessageBox::Yes, [&done] { done.answerNext(QMessageBox::Ok); });
+    Form1->menuoptClick();
+    return done.text;
+}
 
 // What one pass through the dialogs after a win saw.
 struct WinSeen {
